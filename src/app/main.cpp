@@ -1,6 +1,25 @@
+// Quillora: filling in, printing and archiving Italian postal payment slips.
+
+#include "common/Form.h"
+#include "platform/Program.h"
+#include "shell/PasswordStoreFile.h"
+#include "shell/frmPassword.h"
+
 #include <QApplication>
+#include <QStyleFactory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillora"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Windows come and go one after another; the program decides when it ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    InstallProgramFolder();
+    Forms::get<frmPassword>().Show();
+    if (platform::program().ended())
+        return 0;
+    const int rc = QApplication::exec();
+    Forms::destroyAll();
+    return rc;
 }

@@ -1,0 +1,355 @@
+#include "common/Controls.h"
+
+#include "platform/Cp1252.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QValidator>
+
+QColor vbColor(unsigned int bgr) {
+    if (bgr & 0x80000000u) {
+        // System colours: only the window background is used.
+        return QColor(255, 255, 255);
+    }
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+namespace {
+
+// Keeps every box within what the archives can hold: a character outside
+// Windows-1252 becomes "?", and a digits-only box refuses anything else.
+class BoxValidator final : public QValidator {
+public:
+    explicit BoxValidator(TextBox* box) : QValidator(box), box_(box) {}
+    State validate(QString& input, int& pos) const override {
+        const QString fitted = platform::fitToCp1252(input);
+        if (fitted.size() != input.size())
+            pos = qMin(pos, int(fitted.size()));
+        input = fitted;
+        if (box_->digitsOnly())
+            for (QChar c : input)
+                if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                    return Invalid;
+        return Acceptable;
+    }
+
+private:
+    TextBox* box_;
+};
+
+// The character code of a key event as the Windows program received it, or
+// -1 for keys that produce none (arrows, Delete, function keys).
+int keyCode(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return -1;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        if (event->matches(QKeySequence::Paste)) return 22;
+        if (event->matches(QKeySequence::Copy)) return 3;
+        if (event->matches(QKeySequence::Cut)) return 24;
+        if (event->matches(QKeySequence::Undo)) return 26;
+        return -1;
+    }
+    const char32_t cp = text.toUcs4().value(0);
+    if (cp == 0x7F)
+        return -1;
+    return platform::cp1252Byte(cp);
+}
+
+bool isWindowSwitch(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason ||
+           event->reason() == Qt::MenuBarFocusReason;
+}
+
+void setBack(QWidget* w, unsigned int vb) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, vbColor(vb));
+    w->setPalette(pal);
+}
+
+void setFore(QWidget* w, unsigned int vb) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Text, vbColor(vb));
+    pal.setColor(QPalette::WindowText, vbColor(vb));
+    w->setPalette(pal);
+}
+
+QString charOf(int code) { return platform::fromCp1252(QByteArray(1, char(code))); }
+
+} // namespace
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new BoxValidator(this));
+    setFrame(true);
+}
+
+void TextBox::setDigitsOnly(bool on) { digitsOnly_ = on; }
+
+void TextBox::setBackColor(unsigned int vb) {
+    back_ = vb;
+    setBack(this, vb);
+}
+
+void TextBox::setForeColor(unsigned int vb) { setFore(this, vb); }
+
+int TextBox::runKeyPress(int code) {
+    QPointer<TextBox> self(this);
+    for (std::size_t i = 0; i < keyPress_.size() && code != 0; ++i) {
+        keyPress_[i](code);
+        if (!self)
+            return 0;
+    }
+    return code;
+}
+
+void TextBox::insertCode(int code) {
+    switch (code) {
+    case 8: backspace(); break;
+    case 13: emit returnPressed(); break;
+    case 3: copy(); break;
+    case 22: paste(); break;
+    case 24: cut(); break;
+    case 26: undo(); break;
+    default:
+        if (code >= 32)
+            insert(charOf(code));
+        break;
+    }
+}
+
+void TextBox::typeCode(int keyAscii) {
+    QPointer<TextBox> self(this);
+    const int code = runKeyPress(keyAscii);
+    if (self && code != 0)
+        insertCode(code);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const int original = keyCode(event);
+    if (original < 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QPointer<TextBox> self(this);
+    const int code = runKeyPress(original);
+    if (!self)
+        return;
+    event->accept();
+    if (code == 0)
+        return;
+    const char32_t typed = event->text().toUcs4().value(0);
+    if (code == original && (code < 32 || platform::isCp1252(typed)))
+        QLineEdit::keyPressEvent(event);
+    else
+        insertCode(code);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // A window switch hands back the focus the box kept: no new event.
+    if (logicalFocus_)
+        return;
+    logicalFocus_ = true;
+    QPointer<TextBox> self(this);
+    for (auto& h : gotFocus_) {
+        h();
+        if (!self)
+            return;
+    }
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (isWindowSwitch(event) || !logicalFocus_)
+        return;
+    logicalFocus_ = false;
+    QPointer<TextBox> self(this);
+    for (auto& h : lostFocus_) {
+        h();
+        if (!self)
+            return;
+    }
+}
+
+// ---------------------------------------------------------------- TextArea
+
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &TextArea::enforce);
+}
+
+QString TextArea::text() const {
+    QString t = toPlainText();
+    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return t;
+}
+
+void TextArea::setText(const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(t);
+}
+
+void TextArea::setBackColor(unsigned int vb) { setBack(this, vb); }
+void TextArea::setForeColor(unsigned int vb) { setFore(this, vb); }
+
+void TextArea::enforce() {
+    if (enforcing_)
+        return;
+    const QString current = toPlainText();
+    QString fitted = platform::fitToCp1252(current);
+    if (maxLength_ > 0) {
+        // Line breaks count as the two characters they take on disk.
+        int used = 0;
+        int keep = 0;
+        for (; keep < fitted.size(); ++keep) {
+            used += fitted.at(keep) == QLatin1Char('\n') ? 2 : 1;
+            if (used > maxLength_)
+                break;
+        }
+        fitted.truncate(keep);
+    }
+    if (fitted == current)
+        return;
+    enforcing_ = true;
+    const int pos = qMin(textCursor().position(), int(fitted.size()));
+    setPlainText(fitted);
+    QTextCursor c = textCursor();
+    c.setPosition(pos);
+    setTextCursor(c);
+    enforcing_ = false;
+}
+
+void TextArea::insertFromMimeData(const QMimeData* source) {
+    QPlainTextEdit::insertFromMimeData(source);
+    enforce();
+}
+
+void TextArea::keyPressEvent(QKeyEvent* event) {
+    const int original = keyCode(event);
+    if (original < 0) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QPointer<TextArea> self(this);
+    int code = original;
+    for (std::size_t i = 0; i < keyPress_.size() && code != 0; ++i) {
+        keyPress_[i](code);
+        if (!self)
+            return;
+    }
+    event->accept();
+    if (code == 0)
+        return;
+    if (code == original)
+        QPlainTextEdit::keyPressEvent(event);
+    else if (code >= 32)
+        insertPlainText(charOf(code));
+}
+
+void TextArea::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    if (logicalFocus_)
+        return;
+    logicalFocus_ = true;
+    for (auto& h : gotFocus_)
+        h();
+}
+
+void TextArea::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    if (isWindowSwitch(event) || !logicalFocus_)
+        return;
+    logicalFocus_ = false;
+    for (auto& h : lostFocus_)
+        h();
+}
+
+// ---------------------------------------------------------------- ClickLabel
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+
+ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+    setMouseTracking(true);
+}
+
+void ClickLabel::applyColors() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, vbColor(fore_));
+    if (back_ != 0xFFFFFFFFu) {
+        pal.setColor(QPalette::Window, vbColor(back_));
+        setAutoFillBackground(true);
+    }
+    setPalette(pal);
+}
+
+void ClickLabel::setForeColor(unsigned int vb) {
+    fore_ = vb;
+    applyColors();
+}
+
+void ClickLabel::setBackColor(unsigned int vb) {
+    back_ = vb;
+    applyColors();
+}
+
+void ClickLabel::setPicture(const QPixmap& picture, const QString& toolTip) {
+    setPixmap(picture);
+    setToolTip(toolTip);
+    setAccessibleName(toolTip.trimmed());
+}
+
+void ClickLabel::setHandPointer() { setCursor(Qt::PointingHandCursor); }
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    if (MouseDown)
+        MouseDown(event->button());
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (MouseUp)
+        MouseUp(event->button());
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent*) {
+    if (MouseMove)
+        MouseMove();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent*) {
+    if (DblClick)
+        DblClick();
+}
+
+// ---------------------------------------------------------------- Panel
+
+Panel::Panel(QWidget* parent, unsigned int backColor) : QWidget(parent) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vbColor(backColor));
+    setPalette(pal);
+}
+
+void Panel::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (MouseMove)
+        MouseMove();
+}

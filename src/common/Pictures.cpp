@@ -1,0 +1,387 @@
+#include "common/Pictures.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace Pictures {
+
+QPixmap helpIcon(const QColor& mark, int size) {
+    QPixmap pm(size, size);
+    pm.fill(QColor(192, 192, 192));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(128, 128, 128), 1));
+    p.drawRect(0, 0, size - 1, size - 1);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(size * 3 / 4);
+    p.setFont(f);
+    p.setPen(mark);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+    return pm;
+}
+
+QPixmap padlock(int size) {
+    QPixmap pm(size, size);
+    pm.fill(QColor(192, 192, 192));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    p.setPen(QPen(QColor(128, 128, 128), 1));
+    p.drawRect(0, 0, size - 1, size - 1);
+
+    // The sheet, top left, with a few written lines.
+    p.setPen(QPen(QColor(64, 64, 64), qMax(1.0, u / 2)));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2 * u, 1.5 * u, 8 * u, 11 * u));
+    p.setPen(QPen(QColor(0, 0, 128), qMax(1.0, u / 2)));
+    for (int line = 0; line < 4; ++line)
+        p.drawLine(QPointF(3.5 * u, (4 + 2 * line) * u), QPointF(8.5 * u, (4 + 2 * line) * u));
+
+    // The padlock, bottom right: a shackle over a golden body with a keyhole.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(96, 96, 96), 1.4 * u));
+    p.drawArc(QRectF(8 * u, 5 * u, 5 * u, 6 * u), 0, 180 * 16);
+    p.drawLine(QPointF(8 * u, 8 * u), QPointF(8 * u, 9.5 * u));
+    p.drawLine(QPointF(13 * u, 8 * u), QPointF(13 * u, 9.5 * u));
+    p.setPen(QPen(QColor(128, 96, 0), qMax(1.0, u / 2)));
+    p.setBrush(QColor(232, 184, 32));
+    p.drawRoundedRect(QRectF(6.5 * u, 9 * u, 8 * u, 6 * u), u, u);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(64, 48, 0));
+    p.drawEllipse(QPointF(10.5 * u, 11.4 * u), 0.9 * u, 0.9 * u);
+    p.drawRect(QRectF(10.1 * u, 11.4 * u, 0.8 * u, 2 * u));
+    return pm;
+}
+
+QPixmap banner(const QString& text, const QColor& fore, const QColor& back, int width, int height, int pointSize) {
+    QPixmap pm(width, height);
+    pm.fill(back);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPointSize(pointSize);
+    p.setFont(f);
+    p.setPen(fore);
+    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
+    return pm;
+}
+
+} // namespace Pictures
+
+// ------------------------------------------------ main menu and register chooser
+
+namespace Pictures {
+
+namespace {
+
+QPixmap canvas(int width, int height, const QColor& fill = Qt::transparent) {
+    QPixmap pm(width, height);
+    pm.fill(fill);
+    return pm;
+}
+
+// One row of empty character boxes, as printed on the slip.
+void boxRow(QPainter& p, qreal x, qreal y, int count, qreal cell, qreal height) {
+    for (int i = 0; i < count; ++i)
+        p.drawRect(QRectF(x + i * cell, y, cell, height));
+}
+
+// A writing line.
+void fieldLine(QPainter& p, qreal x, qreal y, qreal width) { p.drawLine(QPointF(x, y), QPointF(x + width, y)); }
+
+// One part of the slip: a coloured heading band, the account boxes, lines.
+void slipPart(QPainter& p, const QRectF& r, int accountBoxes, int lines, bool main) {
+    const QColor paper(255, 253, 240);
+    const QColor band(70, 110, 190);
+    const QColor ink(90, 120, 180);
+    p.setPen(QPen(ink, 1));
+    p.setBrush(paper);
+    p.drawRect(r);
+    const qreal bandH = r.height() * 0.16;
+    p.fillRect(QRectF(r.left() + 1, r.top() + 1, r.width() - 1, bandH), band);
+    p.setPen(QPen(QColor(255, 255, 255), 1));
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(qMax(6, int(bandH * 0.6)));
+    p.setFont(f);
+    p.drawText(QRectF(r.left() + 4, r.top() + 1, r.width() - 8, bandH), Qt::AlignVCenter | Qt::AlignLeft,
+               main ? QStringLiteral("CONTI CORRENTI POSTALI") : QStringLiteral("RICEVUTA"));
+    p.setPen(QPen(ink, 1));
+    p.setBrush(Qt::NoBrush);
+    // The main part holds the account, euros and cents boxes on one row.
+    const int rowBoxes = main ? accountBoxes + 12 : accountBoxes;
+    const qreal cell = qMin(r.width() * 0.9 / rowBoxes, r.height() * 0.09);
+    const qreal top = r.top() + bandH + r.height() * 0.06;
+    boxRow(p, r.left() + r.width() * 0.05, top, accountBoxes, cell, cell * 1.2);
+    if (main) {
+        // Euros and cents boxes at the right of the account number.
+        boxRow(p, r.right() - r.width() * 0.05 - 11 * cell, top, 8, cell, cell * 1.2);
+        boxRow(p, r.right() - r.width() * 0.05 - 2 * cell, top, 2, cell, cell * 1.2);
+    }
+    const qreal firstLine = top + cell * 1.2 + r.height() * 0.1;
+    const qreal step = (r.bottom() - r.height() * 0.08 - firstLine) / qMax(1, lines - 1);
+    for (int i = 0; i < lines; ++i)
+        fieldLine(p, r.left() + r.width() * 0.05, firstLine + i * step, r.width() * 0.9);
+}
+
+} // namespace
+
+QPixmap productLogo(int width, int height) {
+    QPixmap pm = canvas(width, height, QColor(255, 255, 255));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    // A quill over a small slip at the left.
+    const qreal s = height * 0.8;
+    const QRectF mark(height * 0.15, height * 0.1, s * 1.2, s);
+    p.setPen(QPen(QColor(0, 0, 128), 1.5));
+    p.setBrush(QColor(255, 253, 240));
+    p.drawRoundedRect(mark.adjusted(0, s * 0.25, 0, 0), 3, 3);
+    p.fillRect(QRectF(mark.left() + 1, mark.top() + s * 0.25 + 1, mark.width() - 1, s * 0.15), QColor(70, 110, 190));
+    QPainterPath quill;
+    quill.moveTo(mark.left() + mark.width() * 0.25, mark.bottom() - s * 0.1);
+    quill.cubicTo(mark.left() + mark.width() * 0.5, mark.top() + s * 0.2, mark.right(), mark.top(),
+                  mark.right() + s * 0.1, mark.top());
+    quill.cubicTo(mark.right(), mark.top() + s * 0.35, mark.left() + mark.width() * 0.6, mark.top() + s * 0.55,
+                  mark.left() + mark.width() * 0.25, mark.bottom() - s * 0.1);
+    p.setBrush(QColor(192, 0, 0));
+    p.setPen(QPen(QColor(128, 0, 0), 1));
+    p.drawPath(quill);
+
+    const qreal textLeft = mark.right() + height * 0.35;
+    QFont name(QStringLiteral("Verdana"));
+    name.setBold(true);
+    name.setItalic(true);
+    name.setPixelSize(int(height * 0.5));
+    p.setFont(name);
+    p.setPen(QColor(0, 0, 128));
+    const QRectF nameRect(textLeft, 0, width - textLeft, height * 0.64);
+    p.drawText(nameRect, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Quillora"));
+    QFont sub(QStringLiteral("Verdana"));
+    sub.setPixelSize(qMax(8, int(height * 0.16)));
+    p.setFont(sub);
+    p.setPen(QColor(90, 90, 90));
+    p.drawText(QRectF(textLeft, height * 0.66, width - textLeft, height * 0.3), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Bollettini di conto corrente postale: compilazione, stampa e archivio"));
+    return pm;
+}
+
+QPixmap blankSlip(int width, int height) {
+    QPixmap pm = canvas(width, height, QColor(255, 255, 255));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = width - 1;
+    const qreal h = height - 1;
+    const qreal stub = w * 0.22;
+    slipPart(p, QRectF(0.5, 0.5, stub - 2, h - 1), 12, 5, false);
+    slipPart(p, QRectF(stub + 0.5, 0.5, stub - 2, h - 1), 12, 5, false);
+    slipPart(p, QRectF(2 * stub + 0.5, 0.5, w - 2 * stub - 1, h - 1), 12, 6, true);
+    // The perforations between the parts.
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    p.drawLine(QPointF(stub - 0.5, 0), QPointF(stub - 0.5, h));
+    p.drawLine(QPointF(2 * stub - 0.5, 0), QPointF(2 * stub - 0.5, h));
+    return pm;
+}
+
+QPixmap people(int width, int height) {
+    QPixmap pm = canvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    struct Person {
+        qreal x, scale;
+        QColor coat;
+    };
+    // Back row first, so that the front figure stands over the others.
+    const Person crowd[] = {{0.27, 0.8, QColor(40, 110, 60)},
+                            {0.73, 0.8, QColor(150, 40, 40)},
+                            {0.5, 1.0, QColor(30, 60, 140)}};
+    const QColor skin(240, 200, 160);
+    for (const Person& who : crowd) {
+        const qreal head = width * 0.2 * who.scale;
+        const qreal cx = width * who.x;
+        const qreal headTop = height * (1.0 - 0.82 * who.scale);
+        QPainterPath body;
+        const qreal shoulders = head * 2.1;
+        body.moveTo(cx - shoulders / 2, height);
+        body.cubicTo(cx - shoulders / 2, headTop + head * 1.3, cx - shoulders / 4, headTop + head * 1.05, cx,
+                     headTop + head * 1.05);
+        body.cubicTo(cx + shoulders / 4, headTop + head * 1.05, cx + shoulders / 2, headTop + head * 1.3,
+                     cx + shoulders / 2, height);
+        body.closeSubpath();
+        QLinearGradient coat(cx - shoulders / 2, 0, cx + shoulders / 2, 0);
+        coat.setColorAt(0, who.coat.lighter(140));
+        coat.setColorAt(1, who.coat);
+        p.setPen(QPen(who.coat.darker(150), 1));
+        p.setBrush(coat);
+        p.drawPath(body);
+        p.setPen(QPen(skin.darker(130), 1));
+        p.setBrush(skin);
+        p.drawEllipse(QRectF(cx - head / 2, headTop, head, head));
+        // Hair.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(80, 50, 30));
+        p.drawChord(QRectF(cx - head / 2, headTop, head, head), 20 * 16, 140 * 16);
+    }
+    return pm;
+}
+
+QPixmap parcel(int width, int height) {
+    QPixmap pm = canvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = width;
+    const qreal h = height;
+    const QColor paper(200, 150, 90);
+    // The box seen from above and in front: top, front and side faces.
+    const QPointF a(w * 0.08, h * 0.32), b(w * 0.62, h * 0.32), c(w * 0.92, h * 0.12), d(w * 0.38, h * 0.12);
+    const QPointF e(w * 0.08, h * 0.92), f(w * 0.62, h * 0.92), g(w * 0.92, h * 0.72);
+    p.setPen(QPen(paper.darker(170), 1));
+    p.setBrush(paper.lighter(115));
+    p.drawPolygon(QPolygonF{a, b, c, d});
+    p.setBrush(paper);
+    p.drawPolygon(QPolygonF{a, b, f, e});
+    p.setBrush(paper.darker(120));
+    p.drawPolygon(QPolygonF{b, c, g, f});
+    // The string round the parcel and the bow on top.
+    const QColor string(160, 20, 20);
+    p.setPen(QPen(string, qMax(1.5, w * 0.04)));
+    const QPointF topMid1((a.x() + b.x()) / 2, a.y()), topMid2((d.x() + c.x()) / 2, d.y());
+    p.drawLine(topMid1, topMid2);
+    p.drawLine(topMid1, QPointF(topMid1.x(), e.y()));
+    const QPointF side1((a.x() + d.x()) / 2, (a.y() + d.y()) / 2), side2((b.x() + c.x()) / 2, (b.y() + c.y()) / 2);
+    p.drawLine(side1, side2);
+    p.drawLine(side2, QPointF(side2.x(), side2.y() + (g.y() - c.y())));
+    const QPointF knot((topMid1.x() + topMid2.x()) / 2, (side1.y() + side2.y()) / 2);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(knot.x() - w * 0.16, knot.y() - h * 0.1, w * 0.16, h * 0.1));
+    p.drawEllipse(QRectF(knot.x(), knot.y() - h * 0.1, w * 0.16, h * 0.1));
+    return pm;
+}
+
+QPixmap banknotes(int width, int height) {
+    QPixmap pm = canvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    struct Note {
+        qreal angle;
+        QColor colour;
+        const char* value;
+    };
+    const Note notes[] = {{-24, QColor(70, 130, 200), "20"}, {-8, QColor(220, 140, 60), "50"},
+                          {8, QColor(90, 160, 80), "100"}};
+    const qreal nw = width * 0.78;
+    const qreal nh = height * 0.42;
+    for (const Note& n : notes) {
+        p.save();
+        p.translate(width * 0.5, height * 0.55);
+        p.rotate(n.angle);
+        const QRectF r(-nw / 2, -nh / 2, nw, nh);
+        QLinearGradient face(r.topLeft(), r.bottomRight());
+        face.setColorAt(0, n.colour.lighter(150));
+        face.setColorAt(1, n.colour);
+        p.setPen(QPen(n.colour.darker(160), 1));
+        p.setBrush(face);
+        p.drawRoundedRect(r, 3, 3);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+        p.drawEllipse(QRectF(r.center().x() - nh * 0.3, r.center().y() - nh * 0.3, nh * 0.6, nh * 0.6));
+        QFont f(QStringLiteral("Arial"));
+        f.setBold(true);
+        f.setPixelSize(qMax(6, int(nh * 0.36)));
+        p.setFont(f);
+        p.setPen(n.colour.darker(200));
+        p.drawText(r.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(n.value));
+        p.drawText(r, Qt::AlignCenter, QString::fromUtf8("€"));
+        p.restore();
+    }
+    return pm;
+}
+
+QPixmap questionSign(int width, int height) {
+    QPixmap pm = canvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal d = qMin(width, height) - 1;
+    const QRectF disc((width - d) / 2.0, (height - d) / 2.0, d, d);
+    QRadialGradient shine(disc.center() - QPointF(d * 0.2, d * 0.2), d * 0.7);
+    shine.setColorAt(0, QColor(110, 160, 255));
+    shine.setColorAt(1, QColor(0, 50, 170));
+    p.setPen(QPen(QColor(0, 30, 110), 1));
+    p.setBrush(shine);
+    p.drawEllipse(disc);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(qMax(6, int(d * 0.75)));
+    p.setFont(f);
+    p.setPen(QColor(255, 255, 255));
+    p.drawText(disc, Qt::AlignCenter, QStringLiteral("?"));
+    return pm;
+}
+
+QPixmap redCross(int width, int height) {
+    QPixmap pm = canvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal m = qMin(width, height) * 0.15;
+    const qreal pen = qMax(2.0, qMin(width, height) * 0.22);
+    p.setPen(QPen(QColor(128, 0, 0), pen + 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(m, m), QPointF(width - m, height - m));
+    p.drawLine(QPointF(width - m, m), QPointF(m, height - m));
+    p.setPen(QPen(QColor(230, 20, 20), pen, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(m, m), QPointF(width - m, height - m));
+    p.drawLine(QPointF(width - m, m), QPointF(m, height - m));
+    return pm;
+}
+
+QPixmap backgroundTile() {
+    const int size = 72;
+    QPixmap pm = canvas(size, size, QColor(214, 222, 236));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A soft diamond in the middle and a quarter of one in each corner, so
+    // that the tiles join into a lattice.
+    const QColor light(228, 234, 245);
+    const QColor line(196, 206, 226);
+    p.setPen(QPen(line, 1));
+    p.setBrush(light);
+    const qreal h = size / 2.0;
+    p.drawPolygon(QPolygonF{QPointF(h, 6), QPointF(size - 6, h), QPointF(h, size - 6), QPointF(6, h)});
+    for (const QPointF corner : {QPointF(0, 0), QPointF(size, 0), QPointF(0, size), QPointF(size, size)}) {
+        p.drawPolygon(QPolygonF{corner + QPointF(0, -h + 6), corner + QPointF(h - 6, 0), corner + QPointF(0, h - 6),
+                                corner + QPointF(-h + 6, 0)});
+    }
+    return pm;
+}
+
+QString menuBannerText() {
+    return QString::fromUtf8(
+        "Quillora compila, stampa e archivia i bollettini di conto corrente postale, con le anagrafiche di "
+        "intestatari ed esecutori, l'archivio delle causali e i riepiloghi annuali dei versamenti.");
+}
+
+QPixmap menuBanner(int width, int height) {
+    QPixmap pm = canvas(width, height, QColor(0, 0, 128));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    // The whole line fits the picture: the letters shrink if they must.
+    int size = qMax(6, height - 5);
+    f.setPixelSize(size);
+    while (size > 6 && QFontMetrics(f).horizontalAdvance(menuBannerText()) > width)
+        f.setPixelSize(--size);
+    p.setFont(f);
+    p.setPen(QColor(255, 255, 0));
+    p.drawText(QRect(0, 0, width, height), Qt::AlignLeft | Qt::AlignVCenter, menuBannerText());
+    return pm;
+}
+
+} // namespace Pictures

@@ -1,0 +1,107 @@
+#pragma once
+// A file of records of one fixed length L and nothing else: record k (from 1)
+// lies at byte (k - 1) * L, and the count is the whole number of records the
+// file length holds. An action opens the archive, works on it and closes it;
+// nothing stays open between actions. Every operation reports failure through
+// its result and shows nothing itself.
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include <algorithm>
+
+
+class RecordArchive {
+public:
+    RecordArchive(QString archivePath, QString tempPath, int recordLength);
+    ~RecordArchive();
+    RecordArchive(const RecordArchive&) = delete;
+    RecordArchive& operator=(const RecordArchive&) = delete;
+
+    // Opens the archive for reading and writing, creating it empty when it is
+    // missing. An archive that can only be read opens read-only: it can be
+    // counted and read, but every write and removal fails.
+    bool OpenArchive();
+    // Closes the archive; closing a closed archive does nothing.
+    void CloseArchive();
+
+    bool IsOpen() const { return m_file.isOpen(); }
+    bool IsReadOnly() const { return m_readOnly; }
+    int RecordLength() const { return m_length; }
+    const QString& ArchivePath() const { return m_path; }
+    const QString& TempPath() const { return m_tempPath; }
+
+    // Whole records in the file as it is now; 0 when the archive is not open.
+    qint64 RecordCount() const;
+
+    // Record k, 1 <= k <= count; false for any other k.
+    bool ReadRecord(qint64 k, QByteArray& out);
+    // Records first..first + number - 1, back to back, in one read; the run
+    // must lie within 1..count.
+    bool ReadRecords(qint64 first, qint64 number, QByteArray& out);
+    // Records 1..count, back to back, in one read.
+    bool ReadAll(QByteArray& out);
+
+    // Overwrites record k (1 <= k <= count) or appends it (k = count + 1); no
+    // other byte changes. False for any other k or a record not L bytes long.
+    bool WriteRecord(qint64 k, const QByteArray& record);
+
+    // Deletes record k (1 <= k <= count); the later records move one down. The
+    // records that stay are written to the temporary file, which then replaces
+    // the archive in one step: a failure leaves the archive as it was. The
+    // archive stays open afterwards, on its new content.
+    bool RemoveRecord(qint64 k);
+
+    // Typed access for record types with `static R decode(const QByteArray&)`
+    // and `QByteArray encode() const`.
+    template <class R>
+    bool Read(qint64 k, R& record) {
+        QByteArray bytes;
+        if (!ReadRecord(k, bytes))
+            return false;
+        record = R::decode(bytes);
+        return true;
+    }
+
+    template <class R>
+    bool Write(qint64 k, const R& record) {
+        return WriteRecord(k, record.encode());
+    }
+
+    // Records 1..count, decoded. The file is read in large runs of records.
+    template <class R>
+    bool ReadAllRecords(QList<R>& records) {
+        records.clear();
+        if (!IsOpen())
+            return false;
+        const qint64 count = RecordCount();
+        const qint64 run = std::max<qint64>(1, kReadRunBytes / m_length);
+        records.reserve(count);
+        QByteArray bytes;
+        for (qint64 first = 1; first <= count; first += run) {
+            const qint64 number = std::min(run, count - first + 1);
+            if (!ReadRecords(first, number, bytes)) {
+                records.clear();
+                return false;
+            }
+            for (qint64 i = 0; i < number; ++i)
+                records.append(R::decode(QByteArray::fromRawData(bytes.constData() + i * m_length, m_length)));
+        }
+        return true;
+    }
+
+private:
+    static constexpr qint64 kReadRunBytes = 1024 * 1024;
+
+    bool openFile();
+    bool writeRemainder(qint64 k, qint64 count, QFile& temp);
+
+    QString m_path;
+    QString m_tempPath;
+    int m_length;
+    QFile m_file;
+    bool m_readOnly = false;
+};
+

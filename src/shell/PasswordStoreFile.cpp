@@ -1,0 +1,44 @@
+#include "shell/PasswordStoreFile.h"
+
+#include "common/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Program.h"
+#include "platform/ProgramFolder.h"
+#include "shell/PasswordStore.h"
+
+#include <QDir>
+#include <QLabel>
+
+using namespace platform;
+
+bool LoadPasswordStore(QLabel* lblPwDark) {
+    const QString value = ReadSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey);
+    lblPwDark->setText(value);
+    if (!value.trimmed().isEmpty())
+        return true;
+    MsgBox(QString::fromUtf8("Alcuni file necessari al funzionamento del software risultano danneggiati o mancanti."
+                             "\r\n\r\n"
+                             "Si consiglia di disinstallare il software e procedere nuovamente alla sua installazione."
+                             "\r\n\r\n"
+                             "Se il problema persiste, contattare l'autore."
+                             "\r\n\r\n"
+                             "Il programma verrà ora terminato."),
+           MsgIcon::Critical, MsgButtons::OK, QStringLiteral("Programma non installato correttamente"));
+    return false;
+}
+
+bool SavePasswordStore(const QString& P, QLabel* lblPwDark) {
+    const QString s = EncodeWithKey(P, P);
+    lblPwDark->setText(s);
+    return TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, s);
+}
+
+void InstallProgramFolder() {
+    const QString folder = programFolder();
+    if (QDir(folder).exists())
+        return;
+    if (!QDir().mkpath(folder))
+        return; // the login then reports the damaged installation
+    const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
+    TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The password store on disk: file "unins000.dll" in the program folder,
+// section "Uninstall", key "Settings", holding the access password scrambled
+// with itself.
+
+#include <QString>
+
+class QLabel;
+
+namespace PasswordFile {
+inline const char* kFile = "unins000.dll";
+inline const char* kSection = "Uninstall";
+inline const char* kKey = "Settings";
+inline const char* kInitialPassword = "pianoforterosa";
+} // namespace PasswordFile
+
+// Reads the store into the window's lblPwDark. A missing or blank store shows
+// the critical "Programma non installato correttamente" message, ends the
+// program and returns false; the caller then unloads its window.
+bool LoadPasswordStore(QLabel* lblPwDark);
+
+// Scrambles P (already trimmed and upper-cased) with itself, keeps it in
+// lblPwDark and writes it to the store. Returns whether the write succeeded.
+bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
+
+// First start: when the program folder does not exist yet, create it and
+// write the store with the initial password (the Windows installer's job).
+// A folder that exists is left alone, damaged or not.
+void InstallProgramFolder();

@@ -1,0 +1,142 @@
+#include "common/Settings.h"
+#include "shell/PasswordStoreFile.h"
+#include "shell/frmCambiaPW.h"
+#include "shell/frmHelpForm.h"
+#include "shell/frmMenu.h"
+#include "shell/frmPassword.h"
+#include "support/TestPlatform.h"
+
+#include <QFile>
+#include <QTest>
+
+using platform::MsgIcon;
+
+namespace {
+
+class Login : public ::testing::Test {
+protected:
+    TestPlatform tp;
+    void SetUp() override {
+        // A fresh installation: the store holds "pianoforterosa".
+        platform::setProgramFolderForTesting(tp.path("Quillora"));
+        InstallProgramFolder();
+    }
+    frmPassword& login() {
+        frmPassword& f = Forms::get<frmPassword>();
+        f.Show();
+        return f;
+    }
+};
+
+TEST_F(Login, FirstStartInstallsTheStoreWithTheInitialPassword) {
+    QFile store(tp.path("Quillora/unins000.dll"));
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    // The bytes the Windows installer wrote for "PIANOFORTEROSA".
+    EXPECT_EQ(store.readAll(), QByteArray("[Uninstall]\r\nSettings=,<^rS77b8L5)Gr\r\n"));
+}
+
+TEST_F(Login, AnExistingFolderIsNeverReinstalled) {
+    QFile::remove(tp.path("Quillora/unins000.dll"));
+    InstallProgramFolder();
+    EXPECT_FALSE(QFile::exists(tp.path("Quillora/unins000.dll")));
+}
+
+TEST_F(Login, MissingOrBlankStoreEndsTheProgramWithTheCriticalMessage) {
+    for (const char* content : {"", "[Uninstall]\r\nSettings=\"   \"\r\n"}) {
+        QFile f(tp.path("Quillora/unins000.dll"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        tp.program.endedFlag = false;
+        tp.messages.shown.clear();
+
+        frmPassword& w = login();
+        EXPECT_TRUE(tp.program.ended());
+        EXPECT_FALSE(w.isVisible());
+        ASSERT_EQ(tp.messages.shown.size(), 1u);
+        EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+        EXPECT_EQ(tp.messages.last().icon, MsgIcon::Critical);
+        EXPECT_TRUE(tp.messages.last().text.endsWith(QString::fromUtf8("\r\n\r\nIl programma verrà ora terminato.")));
+        TestPlatform::settle();
+    }
+}
+
+TEST_F(Login, OpensWithEmptyBoxEntraDisabledAndTheBoxDrivesTheButton) {
+    frmPassword& w = login();
+    EXPECT_EQ(w.windowTitle(), " Pianoforterosa");
+    EXPECT_TRUE(w.txtPW->text().isEmpty());
+    EXPECT_FALSE(w.cmdAccedi->isEnabled());
+    w.txtPW->setText("   ");
+    EXPECT_FALSE(w.cmdAccedi->isEnabled());
+    w.txtPW->typeCode(13); // Enter on blanks does nothing
+    EXPECT_TRUE(tp.messages.shown.empty());
+    w.txtPW->setText(" x ");
+    EXPECT_TRUE(w.cmdAccedi->isEnabled());
+}
+
+TEST_F(Login, RightPasswordInAnyCaseWithBlanksOpensTheMenu) {
+    frmPassword& w = login();
+    QTest::keyClicks(w.txtPW, "  PianoForteRosa ");
+    QTest::keyClick(w.txtPW, Qt::Key_Return);
+    EXPECT_TRUE(tp.messages.shown.empty());
+    EXPECT_TRUE(Forms::isLoaded<frmMenu>());
+    EXPECT_TRUE(w.isUnloaded());
+}
+
+TEST_F(Login, WrongPasswordIsRefusedAndTheBoxEmptied) {
+    frmPassword& w = login();
+    // Differs only in the first character: the store unscrambles alike, but
+    // the result differs from what was typed.
+    for (const char* typed : {"xianoforterosa", "pianoforterosb"}) {
+        tp.messages.shown.clear();
+        w.txtPW->setText(typed);
+        w.cmdAccedi->click();
+        ASSERT_EQ(tp.messages.shown.size(), 1u);
+        EXPECT_EQ(tp.messages.last().text, "Password errata.");
+        EXPECT_EQ(tp.messages.last().title, "Accesso negato");
+        EXPECT_EQ(tp.messages.last().icon, MsgIcon::Information);
+        EXPECT_TRUE(w.txtPW->text().isEmpty());
+        EXPECT_FALSE(w.cmdAccedi->isEnabled());
+        EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+    }
+    w.cmdAccedi_Click(); // blank attempt
+    EXPECT_EQ(tp.messages.last().text, QString::fromUtf8("Non è stata immessa nessuna password."));
+}
+
+TEST_F(Login, HelpIconSwapsTenTimesThenStaysPurple) {
+    frmPassword& w = login();
+    int swaps = 0;
+    bool yellow = false;
+    for (int tick = 0; tick < 15; ++tick) {
+        w.Timer1_Timer();
+        const bool nowYellow = !w.picGuida2->isHidden();
+        if (nowYellow != yellow)
+            ++swaps;
+        yellow = nowYellow;
+    }
+    EXPECT_EQ(swaps, 10);
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_FALSE(w.picGuida->isHidden());
+    EXPECT_TRUE(w.picGuida2->isHidden());
+    EXPECT_EQ(w.lblConta->text(), "10");
+
+    tp.modal.expect("frmHelpForm", [](QWidget& h) {
+        auto& help = static_cast<frmHelpForm&>(h);
+        EXPECT_EQ(help.lblTitolo->text(), "Gestione della password di accesso");
+        EXPECT_EQ(help.txtTesto->text().count("\r\n\r\n"), 3);
+    });
+    w.picGuida2_MouseUp();
+}
+
+TEST_F(Login, LinkColoursFollowThePointerAndTheLinkOpensThePasswordChange) {
+    frmPassword& w = login();
+    w.lblCambia_MouseMove();
+    EXPECT_EQ(w.lblCambia->foreColor(), 0xC0u);
+    w.picContainer_MouseMove();
+    EXPECT_EQ(w.lblCambia->foreColor(), 0x800000u);
+    w.lblCambia_MouseUp();
+    EXPECT_TRUE(w.isUnloaded());
+    EXPECT_TRUE(Forms::isLoaded<frmCambiaPW>());
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#pragma once
+// Test doubles of the platform services, installed for the life of a
+// TestPlatform object: recorded message boxes with scripted answers, scripted
+// modal windows, a program that records its end and busy pointer, and a fresh
+// program folder.
+
+#include "common/Form.h"
+#include "platform/Messages.h"
+#include "platform/Program.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class RecordingMessages final : public platform::IMessages {
+public:
+    std::vector<platform::Message> shown;
+    std::deque<platform::MsgAnswer> answers;
+
+    platform::MsgAnswer show(const platform::Message& m) override {
+        shown.push_back(m);
+        if (!answers.empty()) {
+            const auto a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        if (m.buttons == platform::MsgButtons::OK)
+            return platform::MsgAnswer::OK;
+        ADD_FAILURE() << "unanswered question: " << m.text.toStdString();
+        return m.buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No : platform::MsgAnswer::Cancel;
+    }
+
+    const platform::Message& last() const { return shown.back(); }
+    QStringList texts() const {
+        QStringList t;
+        for (const auto& m : shown)
+            t << m.text;
+        return t;
+    }
+};
+
+class ScriptedModal final : public platform::IModalRunner {
+public:
+    using Script = std::function<void(QWidget&)>;
+    struct Step {
+        std::string className;
+        Script script;
+    };
+    std::deque<Step> steps;
+    std::vector<std::string> opened; // class names, in order
+
+    // The next modal window must be of this class; the script operates it.
+    void expect(const std::string& className, Script script = {}) { steps.push_back({className, std::move(script)}); }
+
+    void runModal(QWidget& window) override {
+        const std::string name = window.metaObject()->className();
+        opened.push_back(name);
+        QPointer<QWidget> guard(&window);
+        window.setWindowModality(Qt::ApplicationModal);
+        window.show();
+        if (steps.empty()) {
+            ADD_FAILURE() << "unexpected modal window " << name;
+        } else {
+            Step step = std::move(steps.front());
+            steps.pop_front();
+            EXPECT_EQ(step.className, name) << "modal window out of order";
+            if (step.script)
+                step.script(window);
+        }
+        if (guard && guard->isVisible())
+            guard->close();
+    }
+};
+
+class FakeProgram final : public platform::IProgram {
+public:
+    bool endedFlag = false;
+    int busyDepth = 0;
+    int busyCalls = 0;
+    void end() override { endedFlag = true; }
+    bool ended() const override { return endedFlag; }
+    void setBusy(bool busy) override {
+        busy ? (++busyDepth, ++busyCalls) : busyDepth = 0;
+    }
+};
+
+class TestPlatform {
+public:
+    RecordingMessages messages;
+    ScriptedModal modal;
+    FakeProgram program;
+    QTemporaryDir dir;
+
+    TestPlatform() {
+        platform::setMessages(&messages);
+        platform::setModalRunner(&modal);
+        platform::setProgram(&program);
+        platform::setProgramFolderForTesting(dir.path());
+    }
+    ~TestPlatform() {
+        Forms::destroyAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(modal.steps.empty()) << "a scripted modal window never opened";
+        platform::setMessages(nullptr);
+        platform::setModalRunner(nullptr);
+        platform::setProgram(nullptr);
+        platform::setProgramFolderForTesting(QString());
+    }
+    QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
+    // Runs the queued work of the event loop (deferred deletes, the
+    // last-window check) as returning from a handler would.
+    static void settle() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
