@@ -4,9 +4,11 @@
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
+#include "shell/Manual.h"
 #include "shell/PasswordStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 
 using namespace platform;
@@ -41,4 +43,5 @@ void InstallProgramFolder() {
         return; // the login then reports the damaged installation
     const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
     TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
+    QFile::copy(Manual::BuiltManualPath(), ProgramFilePath(QStringLiteral("Guida.pdf")));
 }

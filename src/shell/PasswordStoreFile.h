@@ -24,6 +24,7 @@ bool LoadPasswordStore(QLabel* lblPwDark);
 bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
 
 // First start: when the program folder does not exist yet, create it and
-// write the store with the initial password (the Windows installer's job).
+// write the store with the initial password and copy the manual there (the
+// Windows installer's job).
 // A folder that exists is left alone, damaged or not.
 void InstallProgramFolder();

@@ -5,6 +5,8 @@
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
+#include "shell/HelpPrint.h"
+#include "shell/PrintTextBox.h"
 
 #include <QFont>
 
@@ -30,8 +32,11 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
 
     cmdLogo = new QPushButton(this);
     cmdLogo->setEnabled(false);
-    cmdLogo->setIcon(QIcon(Pictures::banner(QStringLiteral("?  Guida in linea"), QColor(255, 255, 255),
-                                            QColor(0, 0, 128), tw(8430) - 8, tw(960) - 8, 16)));
+    const QPixmap logo = Pictures::banner(QStringLiteral("?  Guida in linea"), QColor(255, 255, 255),
+                                          QColor(0, 0, 128), tw(8430) - 8, tw(960) - 8, 16);
+    QIcon logoIcon(logo);
+    logoIcon.addPixmap(logo, QIcon::Disabled); // decoration: no greyed look
+    cmdLogo->setIcon(logoIcon);
     cmdLogo->setIconSize(QSize(tw(8430) - 8, tw(960) - 8));
     cmdLogo->setAccessibleName(QStringLiteral("Guida in linea"));
     place(cmdLogo, 180, 180, 8430, 960);
@@ -56,7 +61,9 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     txtTesto->setFrameShape(QFrame::NoFrame);
     txtTesto->setBackColor(Colors::Navy);
     txtTesto->setForeColor(Colors::White);
-    txtTesto->setFont(QFont(QStringLiteral("Verdana"), 8));
+    QFont bodyFont(QStringLiteral("Verdana"));
+    bodyFont.setPointSizeF(8.25);
+    txtTesto->setFont(bodyFont);
     txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtTesto->setText(QStringLiteral("Guida in linea\r\n"));
     txtTesto->setAccessibleName(QStringLiteral("Testo della guida"));
@@ -69,7 +76,8 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     place(imgPDF, 240, 6840, 240, 240);
 
     lblPDF = new ClickLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
-    QFont lf(QStringLiteral("Verdana"), 8);
+    QFont lf(QStringLiteral("Verdana"));
+    lf.setPointSizeF(8.25);
     lf.setUnderline(true);
     lblPDF->setFont(lf);
     lblPDF->setForeColor(Colors::Navy);
@@ -102,7 +110,7 @@ void frmHelpForm::cmdStampa_Click() {
     if (MsgBox(QStringLiteral("Si desidera stampare il testo corrente?"), MsgIcon::Question, MsgButtons::YesNo,
                QStringLiteral("Stampa argomento della guida in linea")) != MsgAnswer::Yes)
         return;
-    // The topic print comes with the print surface.
+    PrintHelpTopic(lblTitolo->text(), textBoxSource(*txtTesto));
 }
 
 void frmHelpForm::imgPDF_MouseDown() { lblPDF->setForeColor(Colors::DarkRed); }
