@@ -1,5 +1,6 @@
 #include "common/Form.h"
 
+#include "common/Controls.h"
 #include "platform/Program.h"
 
 #include <QCloseEvent>
@@ -83,6 +84,13 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::setClientSizeTwips(int width, int height) { setFixedSize(tw(width), tw(height)); }
+
+void Form::setBackColor(unsigned int vb) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vbColor(vb));
+    setPalette(pal);
+}
 
 void Form::place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(tw(left), tw(top), tw(width), tw(height));

@@ -59,10 +59,7 @@ frmCambiaPW::frmCambiaPW() : Form(Kind::Dialog) {
     setObjectName(QStringLiteral("frmCambiaPW"));
     setWindowTitle(QStringLiteral(" Cambia password"));
     setClientSizeTwips(6780, 3690);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(pal);
+    setBackColor(0xE0E0E0);
 
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 120, 120, 6540, 2850);

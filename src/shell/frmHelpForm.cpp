@@ -25,10 +25,7 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     setObjectName(QStringLiteral("frmHelpForm"));
     setWindowTitle(QStringLiteral(" Guida in linea"));
     setClientSizeTwips(8805, 7335);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(pal);
+    setBackColor(0xE0E0E0);
 
     cmdLogo = new QPushButton(this);
     cmdLogo->setEnabled(false);

@@ -30,10 +30,7 @@ frmMenuAnagrafica::frmMenuAnagrafica() : Form(Kind::Dialog) {
     setObjectName(QStringLiteral("frmMenuAnagrafica"));
     setWindowTitle(QStringLiteral(" Quillora - Selezione archivio anagrafico"));
     setClientSizeTwips(6855, 3510);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(pal);
+    setBackColor(0xC0C0C0);
 
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 315, 315, 6180, 2130);

@@ -24,10 +24,7 @@ frmPassword::frmPassword() : Form(Kind::Dialog) {
     setObjectName(QStringLiteral("frmPassword"));
     setClientSizeTwips(5700, 3420);
     setMouseTracking(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(pal);
+    setBackColor(0xE0E0E0);
 
     imgTitle04 = new ClickLabel(this);
     imgTitle04->setPixmap(Pictures::banner(QStringLiteral("Quillora"), QColor(255, 255, 0), QColor(0, 0, 128),
