@@ -385,3 +385,343 @@ QPixmap menuBanner(int width, int height) {
 }
 
 } // namespace Pictures
+
+// ------------------------------------------------ the slip form
+
+#include <cmath>
+#include <numbers>
+
+namespace Pictures {
+
+namespace {
+
+QPixmap clearCanvas(int width, int height) {
+    QPixmap pm(width, height);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+// A sheet of paper with a folded top-right corner, in a size x size square
+// scaled to 16 units.
+void sheet(QPainter& p, qreal u, const QRectF& r) {
+    const qreal fold = 3 * u;
+    QPainterPath path;
+    path.moveTo(r.topLeft());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.bottomRight());
+    path.lineTo(r.bottomLeft());
+    path.closeSubpath();
+    p.setPen(QPen(QColor(80, 80, 80), qMax(1.0, u * 0.5)));
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+    p.setBrush(QColor(210, 210, 210));
+    p.drawPolygon(QPolygonF{QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold),
+                            QPointF(r.right(), r.top() + fold)});
+}
+
+void writtenLines(QPainter& p, qreal u, qreal left, qreal top, qreal width, int lines) {
+    p.setPen(QPen(QColor(0, 0, 128), qMax(1.0, u * 0.4)));
+    for (int i = 0; i < lines; ++i)
+        p.drawLine(QPointF(left, top + i * 2 * u), QPointF(left + width, top + i * 2 * u));
+}
+
+// A fat green arrow pointing right, its tail at x.
+void greenArrow(QPainter& p, qreal u, qreal x, qreal y, qreal length) {
+    QPainterPath a;
+    a.moveTo(x, y - 1.2 * u);
+    a.lineTo(x + length - 3 * u, y - 1.2 * u);
+    a.lineTo(x + length - 3 * u, y - 3 * u);
+    a.lineTo(x + length, y);
+    a.lineTo(x + length - 3 * u, y + 3 * u);
+    a.lineTo(x + length - 3 * u, y + 1.2 * u);
+    a.lineTo(x, y + 1.2 * u);
+    a.closeSubpath();
+    p.setPen(QPen(QColor(0, 90, 0), qMax(1.0, u * 0.4)));
+    p.setBrush(QColor(40, 170, 40));
+    p.drawPath(a);
+}
+
+// A small box of index cards.
+void cardBox(QPainter& p, qreal u, const QRectF& r) {
+    p.setPen(QPen(QColor(90, 60, 20), qMax(1.0, u * 0.4)));
+    p.setBrush(QColor(250, 240, 200));
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRectF(r.left() + i * u, r.top() + i * 1.2 * u, r.width() - 2 * u, r.height() * 0.6));
+    p.setBrush(QColor(190, 130, 60));
+    p.drawRect(QRectF(r.left() - 0.5 * u, r.top() + r.height() * 0.45, r.width() + 0.5 * u, r.height() * 0.55));
+}
+
+} // namespace
+
+QPixmap postStamp(int width, int height) {
+    QPixmap pm = clearCanvas(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF r(1.5, 1.5, width - 3, height - 3);
+    // The perforated edge: small bites along a white border.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(r);
+    p.setBrush(QColor(200, 200, 200));
+    const qreal bite = qMax(2.0, qMin(width, height) / 10.0);
+    for (qreal x = r.left() + bite; x < r.right() - bite / 2; x += 2 * bite) {
+        p.drawEllipse(QPointF(x, r.top()), bite / 2, bite / 2);
+        p.drawEllipse(QPointF(x, r.bottom()), bite / 2, bite / 2);
+    }
+    for (qreal y = r.top() + bite; y < r.bottom() - bite / 2; y += 2 * bite) {
+        p.drawEllipse(QPointF(r.left(), y), bite / 2, bite / 2);
+        p.drawEllipse(QPointF(r.right(), y), bite / 2, bite / 2);
+    }
+    const QRectF face = r.adjusted(bite, bite, -bite, -bite);
+    QLinearGradient fill(face.topLeft(), face.bottomRight());
+    fill.setColorAt(0, QColor(90, 140, 220));
+    fill.setColorAt(1, QColor(20, 50, 140));
+    p.setBrush(fill);
+    p.drawRect(face);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(qMax(6, int(face.height() * 0.75)));
+    p.setFont(f);
+    p.setPen(QColor(255, 220, 0));
+    p.drawText(face, Qt::AlignCenter, QString::fromUtf8("€"));
+    return pm;
+}
+
+QPixmap newSheet(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    sheet(p, u, QRectF(3 * u, 1 * u, 10 * u, 14 * u));
+    // A yellow spark in the top-left corner: the sheet is new.
+    QPainterPath star;
+    const QPointF c(4.5 * u, 3.5 * u);
+    for (int i = 0; i < 10; ++i) {
+        const qreal radius = (i % 2 ? 1.2 : 3.2) * u;
+        const qreal angle = std::numbers::pi / 5 * i - std::numbers::pi / 2;
+        const QPointF pt(c.x() + radius * std::cos(angle), c.y() + radius * std::sin(angle));
+        i ? star.lineTo(pt) : star.moveTo(pt);
+    }
+    star.closeSubpath();
+    p.setPen(QPen(QColor(160, 110, 0), qMax(1.0, u * 0.4)));
+    p.setBrush(QColor(255, 210, 0));
+    p.drawPath(star);
+    return pm;
+}
+
+QPixmap diskette(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    const QRectF body(1.5 * u, 1.5 * u, 13 * u, 13 * u);
+    p.setPen(QPen(QColor(10, 20, 60), qMax(1.0, u * 0.5)));
+    p.setBrush(QColor(40, 70, 150));
+    p.drawRoundedRect(body, u, u);
+    // The metal shutter at the top and the label below.
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRect(QRectF(4.5 * u, 1.5 * u, 7 * u, 4.5 * u));
+    p.setBrush(QColor(40, 70, 150));
+    p.drawRect(QRectF(9 * u, 2.3 * u, 1.6 * u, 3 * u));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5 * u, 8 * u, 9 * u, 6.5 * u));
+    writtenLines(p, u, 4.5 * u, 10 * u, 7 * u, 2);
+    return pm;
+}
+
+QPixmap magnifier(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    p.setPen(QPen(QColor(90, 50, 20), 2.4 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10 * u, 10 * u), QPointF(14.5 * u, 14.5 * u));
+    QRadialGradient glass(QPointF(5.5 * u, 5.5 * u), 5 * u);
+    glass.setColorAt(0, QColor(235, 248, 255));
+    glass.setColorAt(1, QColor(150, 200, 240));
+    p.setPen(QPen(QColor(60, 60, 60), 1.4 * u));
+    p.setBrush(glass);
+    p.drawEllipse(QPointF(6.5 * u, 6.5 * u), 5 * u, 5 * u);
+    return pm;
+}
+
+QPixmap marginSheet(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    sheet(p, u, QRectF(2.5 * u, 1 * u, 11 * u, 14 * u));
+    // The margins, dashed in red, and the printable area written.
+    p.setPen(QPen(QColor(200, 0, 0), qMax(1.0, u * 0.4), Qt::DashLine));
+    p.drawLine(QPointF(5 * u, 1.5 * u), QPointF(5 * u, 14.5 * u));
+    p.drawLine(QPointF(3 * u, 4 * u), QPointF(13 * u, 4 * u));
+    writtenLines(p, u, 6 * u, 6 * u, 5.5 * u, 4);
+    return pm;
+}
+
+QPixmap printer(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    const qreal line = qMax(1.0, u * 0.5);
+    // The sheet coming out at the top, the body, the paper tray in front.
+    p.setPen(QPen(QColor(80, 80, 80), line));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4 * u, 1 * u, 8 * u, 6 * u));
+    writtenLines(p, u, 5 * u, 3 * u, 6 * u, 2);
+    QLinearGradient body(0, 6 * u, 0, 12 * u);
+    body.setColorAt(0, QColor(200, 200, 205));
+    body.setColorAt(1, QColor(120, 120, 130));
+    p.setPen(QPen(QColor(50, 50, 60), line));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(1 * u, 6 * u, 14 * u, 6 * u), u, u);
+    p.setBrush(QColor(60, 200, 60));
+    p.drawEllipse(QPointF(12.8 * u, 8 * u), 0.7 * u, 0.7 * u);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5 * u, 10.5 * u, 9 * u, 4.5 * u));
+    return pm;
+}
+
+QPixmap deleteSheet(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    sheet(p, u, QRectF(2 * u, 1 * u, 10 * u, 13 * u));
+    writtenLines(p, u, 3.5 * u, 4 * u, 6 * u, 4);
+    p.setPen(QPen(QColor(120, 0, 0), 3 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7.5 * u, 7.5 * u), QPointF(14 * u, 14 * u));
+    p.drawLine(QPointF(14 * u, 7.5 * u), QPointF(7.5 * u, 14 * u));
+    p.setPen(QPen(QColor(230, 20, 20), 2 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7.5 * u, 7.5 * u), QPointF(14 * u, 14 * u));
+    p.drawLine(QPointF(14 * u, 7.5 * u), QPointF(7.5 * u, 14 * u));
+    return pm;
+}
+
+QPixmap cardImport(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    cardBox(p, u, QRectF(1 * u, 2 * u, 9 * u, 10 * u));
+    greenArrow(p, u, 7 * u, 12.5 * u, 8.5 * u);
+    return pm;
+}
+
+QPixmap cardExport(int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    cardBox(p, u, QRectF(6 * u, 2 * u, 9 * u, 10 * u));
+    greenArrow(p, u, 0.5 * u, 12.5 * u, 9 * u);
+    return pm;
+}
+
+QPixmap browseArrow(Browse step, int size) {
+    QPixmap pm = clearCanvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    const bool back = step == Browse::First || step == Browse::Previous;
+    const bool toEnd = step == Browse::First || step == Browse::Last;
+    // Drawn pointing right, mirrored for the backward steps.
+    if (back) {
+        p.translate(size, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(QColor(0, 0, 90), qMax(1.0, u * 0.4)));
+    p.setBrush(QColor(0, 0, 128));
+    const qreal left = toEnd ? 3.5 * u : 5 * u;
+    p.drawPolygon(QPolygonF{QPointF(left, 3 * u), QPointF(left + 7 * u, 8 * u), QPointF(left, 13 * u)});
+    if (toEnd)
+        p.drawRect(QRectF(left + 7.5 * u, 3 * u, 1.8 * u, 10 * u));
+    return pm;
+}
+
+} // namespace Pictures
+
+// ------------------------------------------------ year chooser and decimal separator
+
+namespace Pictures {
+
+QPixmap calendar(int width, int height) {
+    QPixmap pm(width, height);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF leaf(width * 0.06, height * 0.1, width * 0.88, height * 0.84);
+    p.setPen(QPen(QColor(96, 96, 96), 1));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRoundedRect(leaf, width * 0.05, width * 0.05);
+    const QRectF band(leaf.left(), leaf.top(), leaf.width(), leaf.height() * 0.3);
+    p.setBrush(QColor(192, 0, 0));
+    p.drawRect(band);
+    // The rings that bind the leaves.
+    p.setPen(QPen(QColor(64, 64, 64), qMax(1.5, width * 0.04), Qt::SolidLine, Qt::RoundCap));
+    for (qreal x : {0.3, 0.7})
+        p.drawLine(QPointF(width * x, height * 0.03), QPointF(width * x, height * 0.18));
+    // A grid of days.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    const qreal cellW = leaf.width() / 7.0;
+    const qreal cellH = (leaf.height() - band.height()) / 5.0;
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 7; ++col)
+            p.drawRect(QRectF(leaf.left() + col * cellW + cellW * 0.25, band.bottom() + cellH * (row + 0.6),
+                              cellW * 0.5, cellH * 0.5));
+    return pm;
+}
+
+QPixmap spreadsheet(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const qreal u = size / 16.0;
+    const QRectF sheet(1.5 * u, 1.5 * u, 13 * u, 13 * u);
+    p.setPen(QPen(QColor(0, 96, 32), qMax(1.0, u * 0.5)));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(sheet);
+    p.fillRect(QRectF(sheet.left(), sheet.top(), sheet.width(), 3 * u), QColor(0, 128, 64));
+    p.setPen(QPen(QColor(0, 128, 64), qMax(1.0, u * 0.3)));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(QPointF(sheet.left() + i * sheet.width() / 4, sheet.top()),
+                   QPointF(sheet.left() + i * sheet.width() / 4, sheet.bottom()));
+    for (int i = 1; i < 5; ++i)
+        p.drawLine(QPointF(sheet.left(), sheet.top() + 3 * u + i * 2 * u),
+                   QPointF(sheet.right(), sheet.top() + 3 * u + i * 2 * u));
+    return pm;
+}
+
+QPixmap decimalSeparator(int width, int height) {
+    QPixmap pm(width, height);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(qMax(6, int(height * 0.7)));
+    p.setFont(f);
+    const QString whole = QStringLiteral("0");
+    const QString comma = QStringLiteral(",");
+    const QString cents = QStringLiteral("00");
+    const QFontMetrics m(f);
+    const int total = m.horizontalAdvance(whole + comma + cents);
+    int x = (width - total) / 2;
+    const int base = (height + m.ascent() - m.descent()) / 2;
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(x, base, whole);
+    x += m.horizontalAdvance(whole);
+    p.setPen(QColor(220, 0, 0));
+    p.drawText(x, base, comma);
+    x += m.horizontalAdvance(comma);
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(x, base, cents);
+    return pm;
+}
+
+} // namespace Pictures

@@ -33,3 +33,33 @@ QPixmap backgroundTile();
 QString menuBannerText();
 QPixmap menuBanner(int width = 1229, int height = 18);
 } // namespace Pictures
+
+// ------------------------------------------------ the slip form
+namespace Pictures {
+// A small postage stamp with the euro sign (beside the slip's heading).
+QPixmap postStamp(int width, int height);
+// The tool column: a new sheet, a diskette, a magnifying glass, a sheet with
+// its margins marked, a printer, a sheet crossed out in red.
+QPixmap newSheet(int size);
+QPixmap diskette(int size);
+QPixmap magnifier(int size);
+QPixmap marginSheet(int size);
+QPixmap printer(int size);
+QPixmap deleteSheet(int size);
+// A card-index box with a green arrow: into the slip (import) or out of it (export).
+QPixmap cardImport(int size);
+QPixmap cardExport(int size);
+// Arrows of the browse buttons: first, previous, next, last.
+enum class Browse { First, Previous, Next, Last };
+QPixmap browseArrow(Browse step, int size);
+} // namespace Pictures
+
+// The year chooser and the decimal-separator dialog.
+namespace Pictures {
+// A desk calendar leaf showing the year.
+QPixmap calendar(int width, int height);
+// A green spreadsheet grid (the export to Excel).
+QPixmap spreadsheet(int size);
+// A number with its decimal comma marked in red (decimal settings).
+QPixmap decimalSeparator(int width, int height);
+} // namespace Pictures

@@ -9,8 +9,13 @@
 // (LC_ALL, then LC_NUMERIC, then LANG): "," and "." under it_IT, "." and ","
 // under C. The first write fills the file with both system values before it
 // changes the one item, so from then on the file holds the whole setting.
+// The file is an INI file in Windows-1252 like the program's others, so a
+// separator it cannot hold is never stored (a system one stays unstored and is
+// read from the system; a set one is refused).
 
 #include <QString>
+
+#include <utility>
 
 namespace platform {
 
@@ -49,7 +54,9 @@ QString userLocaleFilePath();
 void setUserLocaleFileForTesting(const QString& path);
 
 // The real user locale, kept in an INI file (section "Numbers", keys
-// "DecimalSeparator" and "ThousandsSeparator", UTF-8).
+// "DecimalSeparator" and "ThousandsSeparator"). SetLocaleInfo fails for a
+// value holding a line break or a character Windows-1252 lacks, and when the
+// file cannot be written; the folder is created when missing.
 class FileUserLocale final : public IUserLocale {
 public:
     // Without a path: userLocaleFilePath(), looked up at each call.

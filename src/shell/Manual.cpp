@@ -1,5 +1,8 @@
 #include "shell/Manual.h"
 
+#include "slips/SlipHelp.h"
+#include "slips/frmSetNumPreven.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
@@ -10,7 +13,7 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword()};
+    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
 }
 
 bool Write(const QString& path) {

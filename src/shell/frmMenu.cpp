@@ -5,6 +5,7 @@
 #include "shell/HelpTopics.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenuAnagrafica.h"
+#include "slips/frmSelezione.h"
 
 #include <QFont>
 #include <QPainter>
@@ -241,7 +242,8 @@ void frmMenu::Timer1_Timer() {
 // ---------------------------------------------------------------- the four choices
 
 void frmMenu::cmdBollettini_Click() {
-    // The year chooser: Forms::get<frmSelezione>().Show(); then Unload();
+    Forms::get<frmSelezione>().Show();
+    Unload();
 }
 
 void frmMenu::cmdAnagrafica_Click() { Forms::get<frmMenuAnagrafica>().ShowModal(); }

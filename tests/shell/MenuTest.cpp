@@ -2,6 +2,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMenuAnagrafica.h"
+#include "slips/frmSelezione.h"
 #include "support/TestPlatform.h"
 
 #include <QImage>
@@ -97,7 +98,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
 
 TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     frmMenu& m = menu();
-    for (ClickLabel* label : {m.lblBollettini, m.lblCausali, m.lblRiepilogo}) {
+    for (ClickLabel* label : {m.lblCausali, m.lblRiepilogo}) {
         QTest::mousePress(label, Qt::LeftButton);
         EXPECT_EQ(label->backColor(), Colors::DarkRed);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-40, -40));
@@ -142,6 +143,26 @@ TEST_F(Menu, ExitPictureClosesTheMenuAndEndsTheProgram) {
     QTest::mouseRelease(m.imgEsci, Qt::RightButton);
     EXPECT_TRUE(tp.program.ended());
     EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+}
+
+TEST_F(Menu, BollettiniShowsTheYearChooserAndTheMenuCloses) {
+    frmMenu& m = menu();
+    QTest::mousePress(m.lblBollettini, Qt::LeftButton);
+    EXPECT_EQ(m.lblBollettini->backColor(), Colors::DarkRed);
+    QTest::mouseRelease(m.lblBollettini, Qt::LeftButton, {}, QPoint(-40, -40));
+    EXPECT_EQ(m.lblBollettini->backColor(), Colors::Navy);
+    TestPlatform::settle();
+    EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+    ASSERT_TRUE(Forms::isLoaded<frmSelezione>());
+    EXPECT_TRUE(Forms::existing<frmSelezione>()->isVisible());
+    EXPECT_FALSE(tp.program.ended());
+
+    Forms::existing<frmSelezione>()->cmdChiudi->click(); // and back: a fresh menu
+    Forms::get<frmMenu>().cmdBollettini->click();
+    TestPlatform::settle();
+    EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+    EXPECT_TRUE(Forms::isLoaded<frmSelezione>());
+    EXPECT_TRUE(tp.modal.opened.empty());
 }
 
 TEST_F(Menu, AnagraficaShowsTheChooserModallyOverTheOpenMenu) {

@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserLocale.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -104,6 +105,8 @@ public:
         platform::setModalRunner(&modal);
         platform::setProgram(&program);
         platform::setProgramFolderForTesting(dir.path());
+        // Never the developer's own locale settings.
+        platform::setUserLocaleFileForTesting(dir.path() + QStringLiteral("/locale.ini"));
     }
     ~TestPlatform() {
         Forms::destroyAll();
@@ -113,6 +116,7 @@ public:
         platform::setModalRunner(nullptr);
         platform::setProgram(nullptr);
         platform::setProgramFolderForTesting(QString());
+        platform::setUserLocaleFileForTesting(QString());
     }
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
     // Runs the queued work of the event loop (deferred deletes, the

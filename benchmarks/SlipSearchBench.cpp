@@ -1,0 +1,119 @@
+// The slip search's list building at 1,000, 10,000 and 100,000 slips, in every
+// layout: the archive read in bulk, the lines built and put in order (the
+// opening layout re-sorted by whole euros), and the list widget filled, as
+// the search does when it opens or a mode button is pressed.
+
+#include "common/RecordArchive.h"
+#include "common/SlipRecord.h"
+#include "common/SortedList.h"
+#include "slips/SlipSearch.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace {
+
+SlipRecord sampleSlip(int i) {
+    // Spread over names, accounts and amounts, in no particular order.
+    const int k = int((i * 2654435761u) % 1000003u);
+    SlipRecord r;
+    r.AccountNumber = QString::number(100000000LL + k % 4999);
+    r.Euros = QString::number(k % 2500 + (k % 7 == 0 ? 0 : 1));
+    r.Cents = QStringLiteral("%1").arg(k % 100, 2, 10, QLatin1Char('0'));
+    r.Payee1 = QStringLiteral("COMUNE DI CITTÀ %1").arg(k % 397);
+    r.Payee2 = QStringLiteral("SERVIZIO TRIBUTI");
+    r.Reason1 = QStringLiteral("TASSA RIFIUTI ANNO 2012 RATA %1 UTENZA %2").arg(k % 4 + 1).arg(k);
+    r.Reason2 = QStringLiteral("UTENZA N. %1").arg(i);
+    r.Payer1 = QStringLiteral("ROSSI MARIO %1").arg(k % 911);
+    r.Street = QStringLiteral("VIA ROMA %1").arg(k % 200);
+    r.PostCode = QStringLiteral("00100");
+    r.Town = QStringLiteral("ROMA");
+    r.Notes = QStringLiteral("pagato allo sportello, ricevuta n. %1").arg(i);
+    return r;
+}
+
+// The list widget needs an application; the benchmarks' main makes none.
+void ensureApplication() {
+    if (QApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quillora_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+struct Archive {
+    explicit Archive(int n) {
+        QByteArray bytes;
+        bytes.reserve(qsizetype(n) * SlipRecord::Length);
+        for (int i = 0; i < n; ++i)
+            bytes += sampleSlip(i).encode();
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            std::abort();
+    }
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("2012.ccp"));
+    QString temp = dir.filePath(QStringLiteral("2012.tmp"));
+};
+
+void BM_SlipSearchList(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const auto mode = SlipListMode(state.range(1));
+    static std::map<int, std::unique_ptr<Archive>> archives;
+    auto& archive = archives[n];
+    if (!archive)
+        archive = std::make_unique<Archive>(n);
+    ensureApplication();
+    QListWidget list;
+    list.setUniformItemSizes(true);
+    for (auto _ : state) {
+        QList<SlipRecord> slips;
+        {
+            RecordArchive file(archive->path, archive->temp, SlipRecord::Length);
+            if (!file.OpenArchive() || !file.ReadAllRecords(slips))
+                std::abort();
+        }
+        FillList(&list, SlipLines(mode, slips));
+        benchmark::DoNotOptimize(list.count());
+    }
+    state.SetLabel(LookupModeName(mode).toStdString());
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (int mode = 0; mode < 5; ++mode)
+        for (int n : {1000, 10000, 100000})
+            b->Args({n, mode});
+}
+
+BENCHMARK(BM_SlipSearchList)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+
+// The re-sort alone, over an opening list already in list-box order.
+void BM_SortListByLeadingNumber(benchmark::State& state) {
+    const int n = int(state.range(0));
+    QStringList sorted;
+    for (int i = 0; i < n; ++i)
+        sorted << SlipLine(SlipListMode::Opening, sampleSlip(i), i + 1);
+    SortAsListBox(sorted);
+    for (auto _ : state) {
+        QStringList lines = sorted;
+        SortListByLeadingNumber(lines);
+        benchmark::DoNotOptimize(lines.size());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+BENCHMARK(BM_SortListByLeadingNumber)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace

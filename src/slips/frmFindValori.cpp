@@ -1,0 +1,330 @@
+#include "slips/frmFindValori.h"
+
+#include "common/FieldRules.h"
+#include "common/FixedRecord.h"
+#include "common/Pictures.h"
+#include "common/PrintedList.h"
+#include "common/RecordArchive.h"
+#include "common/Settings.h"
+#include "common/SlipRecord.h"
+#include "common/SortedList.h"
+#include "platform/Messages.h"
+#include "platform/Program.h"
+#include "slips/frmBollettini.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+using namespace platform;
+
+namespace {
+
+constexpr int kClientWidth = 10080, kClientHeight = 5460;
+constexpr int kPictureSize = 480;
+constexpr int kChiudiLeft = 9360;
+// Records read at a time while a pick looks for its slip.
+constexpr qint64 kPickRun = 1024;
+
+QFont verdana(qreal points) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+ClickLabel* picture(QWidget* parent, const QPixmap& pixmap, const QString& toolTip) {
+    auto* label = new ClickLabel(parent);
+    label->setPicture(pixmap, toolTip);
+    label->setAlignment(Qt::AlignCenter);
+    label->setHandPointer();
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+// The close picture held down: the cross a little smaller and further in.
+QPixmap pressedCross(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const int inset = std::max(2, size / 12);
+    p.drawPixmap(inset + 1, inset + 1, Pictures::redCross(size - 2 * inset, size - 2 * inset));
+    return pm;
+}
+
+} // namespace
+
+frmFindValori::frmFindValori() : Form(Kind::Dialog) {
+    setObjectName(QStringLiteral("frmFindValori"));
+    setWindowTitle(QStringLiteral("Trova bollettino in archivio"));
+    setClientSizeTwips(kClientWidth, kClientHeight);
+    setBackColor(Colors::LightGrey);
+    setFont(verdana(8.25));
+
+    imgLente = new QLabel(this);
+    imgLente->setPixmap(Pictures::magnifier(tw(kPictureSize)));
+    place(imgLente, 120, 120, kPictureSize, kPictureSize);
+
+    cmdEsecutore = new QPushButton(QStringLiteral("Esecutore"), this);
+    cmdTotale = new QPushButton(QStringLiteral("Intestatario"), this);
+    cmdCliente = new QPushButton(QStringLiteral("Causale"), this);
+    cmdData = new QPushButton(QStringLiteral("C/C"), this);
+    int left = 840;
+    for (QPushButton* button : {cmdEsecutore, cmdTotale, cmdCliente, cmdData}) {
+        button->setCursor(Qt::PointingHandCursor);
+        place(button, left, 180, 1680, 390);
+        left += 1800;
+    }
+
+    lblInfo = new QLabel(QStringLiteral("Digitare i primi caratteri della voce ricercata."), this);
+    place(lblInfo, 120, 780, 4140, 300);
+    Text1 = new TextBox(this);
+    Text1->setMaxLength(32767);
+    Text1->setAccessibleName(lblInfo->text());
+    place(Text1, 4320, 720, 5640, 360);
+
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    place(Line1, 120, 1170, 9840, 60);
+
+    List1 = new QListWidget(this);
+    List1->setFont(verdana(8.25));
+    List1->setUniformItemSizes(true);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setAccessibleName(windowTitle());
+    place(List1, 120, 1260, 9840, 3360);
+
+    lblClick = new ClickLabel(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
+    lblClick->setAlignment(Qt::AlignCenter);
+    lblClick->setForeColor(Colors::DarkRed);
+    lblClick->setVisible(false);
+    place(lblClick, 120, 4620, 9840, 240);
+
+    lblMemory = new QLabel(this);
+    lblMemory->setVisible(false);
+
+    picStampa = picture(this, Pictures::printer(tw(kPictureSize)), QStringLiteral(" Stampa "));
+    place(picStampa, kStampaLeft, kStampaTop, kPictureSize, kPictureSize);
+    picChiudi01 = picture(this, Pictures::redCross(tw(kPictureSize), tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    place(picChiudi01, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
+    picChiudi02 = picture(this, pressedCross(tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    place(picChiudi02, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
+    picChiudi02->setVisible(false);
+
+    setTabOrder(Text1, List1);
+    setTabOrder(List1, cmdEsecutore);
+    setTabOrder(cmdEsecutore, cmdTotale);
+    setTabOrder(cmdTotale, cmdCliente);
+    setTabOrder(cmdCliente, cmdData);
+    Text1->setFocus(Qt::OtherFocusReason);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    wire();
+}
+
+void frmFindValori::wire() {
+    connect(cmdEsecutore, &QPushButton::clicked, this, [this] { cmdEsecutore_Click(); });
+    connect(cmdTotale, &QPushButton::clicked, this, [this] { cmdTotale_Click(); });
+    connect(cmdCliente, &QPushButton::clicked, this, [this] { cmdCliente_Click(); });
+    connect(cmdData, &QPushButton::clicked, this, [this] { cmdData_Click(); });
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!SelectedLine(*List1).isEmpty())
+            List1_Click();
+    });
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    WatchListMouse(List1, [this](Qt::MouseButtons buttons, QPoint point) { List1_MouseMove(buttons, point); });
+    lblClick->DblClick = [this] { lblClick_DblClick(); };
+
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    ActOnEnter(Text1, [this] { List1_DblClick(); });
+
+    picChiudi01->MouseDown = [this](Qt::MouseButton b) { picChiudi01_MouseDown(b); };
+    picChiudi01->MouseUp = [this](Qt::MouseButton b) { picChiudi01_MouseUp(b); };
+    // While it is held the picture is swapped for its pressed look, which may
+    // be the one that sees the button go up.
+    picChiudi02->MouseUp = [this](Qt::MouseButton b) { picChiudi01_MouseUp(b); };
+
+    picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
+    picStampa->MouseUp = [this](Qt::MouseButton b) {
+        picStampa_MouseUp(b);
+        if (b == Qt::LeftButton)
+            picStampa_Click();
+    };
+}
+
+// ------------------------------------------------------------ the archive
+
+QString frmFindValori::year() const { return Forms::get<frmBollettini>().lblFile->text(); }
+
+QString frmFindValori::archivePath() const { return ProgramFilePath(YearArchiveName(year())); }
+
+QString frmFindValori::tempPath() const { return ProgramFilePath(YearTempName(year())); }
+
+// ------------------------------------------------------------ the lists
+
+void frmFindValori::Form_Load() {
+    BusyCursor busy;
+    buildList(SlipListMode::Opening);
+}
+
+void frmFindValori::Form_Unload() { program().setBusy(false); }
+
+void frmFindValori::buildList(SlipListMode mode) {
+    lblMemory->setText(LookupModeName(mode));
+    List1->clear();
+    QList<SlipRecord> slips;
+    {
+        RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
+        if (archive.OpenArchive())
+            archive.ReadAllRecords(slips);
+    }
+    FillList(List1, SlipLines(mode, slips));
+}
+
+void frmFindValori::showLayout(SlipListMode mode, QPushButton* pressed) {
+    buildList(mode);
+    for (QPushButton* button : {cmdEsecutore, cmdTotale, cmdCliente, cmdData})
+        button->setEnabled(button != pressed);
+}
+
+void frmFindValori::cmdEsecutore_Click() { showLayout(SlipListMode::Payer, cmdEsecutore); }
+
+void frmFindValori::cmdTotale_Click() { showLayout(SlipListMode::Payee, cmdTotale); }
+
+void frmFindValori::cmdCliente_Click() { showLayout(SlipListMode::Reason, cmdCliente); }
+
+void frmFindValori::cmdData_Click() { showLayout(SlipListMode::Account, cmdData); }
+
+// ------------------------------------------------------------ finding a line
+
+void frmFindValori::List1_Click() { lblClick->setVisible(true); }
+
+void frmFindValori::Text1_Change() {
+    SelectLine(List1, FindLineStarting(*List1, Text1->text()));
+    if (SelectedLine(*List1).isEmpty())
+        lblClick->setVisible(false);
+}
+
+void frmFindValori::List1_MouseMove(Qt::MouseButtons buttons, QPoint point) {
+    if (buttons != Qt::NoButton)
+        return;
+    List1->setToolTip(RowToolTipAt(*List1, point));
+}
+
+// ------------------------------------------------------------ the pick
+
+void frmFindValori::List1_DblClick() {
+    const auto mode = SlipListModeNamed(lblMemory->text());
+    if (!mode)
+        return;
+    switch (*mode) {
+    case SlipListMode::Opening: PickSlipByAmount(); break;
+    case SlipListMode::Payer: PickSlipByPayer(); break;
+    case SlipListMode::Payee: PickSlipByPayee(); break;
+    case SlipListMode::Reason: PickSlipByReason(); break;
+    case SlipListMode::Account: PickSlipByAccount(); break;
+    }
+}
+
+void frmFindValori::lblClick_DblClick() { List1_DblClick(); }
+
+void frmFindValori::PickSlipByAmount() { pickSlip(SlipListMode::Opening); }
+
+void frmFindValori::PickSlipByPayer() { pickSlip(SlipListMode::Payer); }
+
+void frmFindValori::PickSlipByPayee() { pickSlip(SlipListMode::Payee); }
+
+void frmFindValori::PickSlipByReason() { pickSlip(SlipListMode::Reason); }
+
+void frmFindValori::PickSlipByAccount() { pickSlip(SlipListMode::Account); }
+
+void frmFindValori::pickSlip(SlipListMode mode) {
+    const QString line = SelectedLine(*List1);
+    if (line.isEmpty())
+        return;
+
+    SlipRecord found;
+    qint64 number = 0;
+    {
+        RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
+        if (!archive.OpenArchive()) {
+            pickFailed();
+            return;
+        }
+        const qint64 count = archive.RecordCount();
+        QByteArray bytes;
+        for (qint64 first = 1; first <= count && number == 0; first += kPickRun) {
+            const qint64 run = std::min(kPickRun, count - first + 1);
+            if (!archive.ReadRecords(first, run, bytes)) {
+                archive.CloseArchive();
+                pickFailed();
+                return;
+            }
+            for (qint64 i = 0; i < run; ++i) {
+                const SlipRecord slip = SlipRecord::decode(
+                    QByteArray::fromRawData(bytes.constData() + i * SlipRecord::Length, SlipRecord::Length));
+                if (SlipLine(mode, slip, first + i) == line) {
+                    found = slip;
+                    number = first + i;
+                    break;
+                }
+            }
+        }
+    }
+    if (number == 0)
+        return; // the line matches no record: the search stays open
+
+    frmBollettini& slips = Forms::get<frmBollettini>();
+    slips.txtCC->setText(found.AccountNumber);
+    slips.txtCifre->setText(found.Euros);
+    slips.txtCentCifra->setText(found.Cents);
+    slips.txtIntestatario01->setText(found.Payee1);
+    slips.txtIntestatario02->setText(found.Payee2);
+    slips.txtCausale01->setText(found.Reason1);
+    slips.txtCausale02->setText(found.Reason2);
+    slips.txtMittente01->setText(found.Payer1);
+    slips.txtMittente02->setText(found.Payer2);
+    slips.txtVia->setText(found.Street);
+    slips.txtCAP->setText(found.PostCode);
+    slips.txtLuogo->setText(found.Town);
+    slips.txtNote->setText(found.Notes);
+    slips.lblPosizione->setText(QLatin1Char(' ') + QString::number(number));
+    Unload();
+}
+
+void frmFindValori::pickFailed() {
+    QApplication::beep();
+    MsgBox(QStringLiteral("Impossibile aprire il file."), MsgIcon::Critical, MsgButtons::OK,
+           QStringLiteral("Attenzione: messaggio di errore"));
+}
+
+// ------------------------------------------------------------ close and print
+
+void frmFindValori::picChiudi01_MouseDown(Qt::MouseButton) {
+    picChiudi02->setVisible(true);
+    picChiudi01->setVisible(false);
+}
+
+void frmFindValori::picChiudi01_MouseUp(Qt::MouseButton) {
+    picChiudi02->setVisible(false);
+    picChiudi01->setVisible(true);
+    Unload();
+}
+
+void frmFindValori::picStampa_MouseDown(Qt::MouseButton) {
+    place(picStampa, kStampaLeft + kPressOffset, kStampaTop + kPressOffset, kPictureSize, kPictureSize);
+}
+
+void frmFindValori::picStampa_MouseUp(Qt::MouseButton) {
+    place(picStampa, kStampaLeft, kStampaTop, kPictureSize, kPictureSize);
+}
+
+void frmFindValori::picStampa_Click() { PrintList(ListLines(*List1), SlipListPrintLayout(year())); }

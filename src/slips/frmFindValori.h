@@ -1,0 +1,87 @@
+#pragma once
+// The slip search: every slip of the year archive the slip form has open, one
+// line per slip, in five layouts. It opens on the amounts in ascending order
+// of whole euros; four buttons list by payer, payee, reason or account number
+// instead. Typing the beginning of a line selects it; a double click (or Enter,
+// or a double click on the hint) loads the slip into the slip form, all
+// thirteen boxes and its record number, and closes the search. The print
+// picture prints the list as it stands.
+//
+// The search only reads the archive. It is shown modally above the slip form
+// and unloads whenever it closes, so every opening lists the file afresh.
+
+#include "common/Controls.h"
+#include "common/Form.h"
+#include "slips/SlipSearch.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+
+class frmFindValori : public Form {
+    Q_OBJECT
+public:
+    frmFindValori();
+
+    QListWidget* List1;    // the slip lines
+    TextBox* Text1;        // type-ahead
+    QLabel* lblInfo;       // instruction beside the type-ahead box
+    ClickLabel* lblClick;  // hint; a double click on it picks
+    QLabel* lblMemory;     // hidden: the layout of the lines (LookupMode)
+    QPushButton* cmdEsecutore;
+    QPushButton* cmdTotale;  // "Intestatario"
+    QPushButton* cmdCliente; // "Causale"
+    QPushButton* cmdData;    // "C/C"
+    ClickLabel* picStampa;
+    ClickLabel* picChiudi01;
+    ClickLabel* picChiudi02; // the pressed look of the close picture
+    QLabel* imgLente;        // decoration
+    QFrame* Line1;           // decoration
+
+    // Where the print picture rests, in twips.
+    static constexpr int kStampaLeft = 240, kStampaTop = 4860;
+    static constexpr int kPressOffset = 20;
+
+    void cmdEsecutore_Click();
+    void cmdTotale_Click();
+    void cmdCliente_Click();
+    void cmdData_Click();
+    void List1_Click();
+    void List1_DblClick();
+    void lblClick_DblClick();
+    void Text1_Change();
+    void List1_MouseMove(Qt::MouseButtons buttons, QPoint point);
+    void picChiudi01_MouseDown(Qt::MouseButton button);
+    void picChiudi01_MouseUp(Qt::MouseButton button);
+    void picStampa_Click();
+    void picStampa_MouseDown(Qt::MouseButton button);
+    void picStampa_MouseUp(Qt::MouseButton button);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void wire();
+
+    // Lists the year archive in the layout; a file that cannot be read gives
+    // an empty list, without a message.
+    void buildList(SlipListMode mode);
+    // A mode button: its layout, the button disabled and the other three enabled.
+    void showLayout(SlipListMode mode, QPushButton* pressed);
+
+    void PickSlipByAmount();
+    void PickSlipByPayer();
+    void PickSlipByPayee();
+    void PickSlipByReason();
+    void PickSlipByAccount();
+    // Finds the record whose line in the layout is the selected line and
+    // loads it into the slip form. The record is read whole before the form
+    // is touched, so a failing read leaves the form as it was.
+    void pickSlip(SlipListMode mode);
+    void pickFailed();
+
+    QString year() const;
+    QString archivePath() const;
+    QString tempPath() const;
+};

@@ -1,0 +1,202 @@
+#include "slips/frmSelezione.h"
+
+#include "common/FieldRules.h"
+#include "common/Pictures.h"
+#include "platform/Messages.h"
+#include "printing/frmImposta.h"
+#include "shell/frmHelpForm.h"
+#include "shell/frmMenu.h"
+#include "slips/PictureButton.h"
+#include "slips/SlipHelp.h"
+#include "slips/frmBollettini.h"
+#include "slips/frmSetNumPreven.h"
+
+#include <QDate>
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace platform;
+
+namespace {
+
+// The notice for anything but four digits.
+Notice YearNotice() {
+    return {QStringLiteral("Indicare l'anno solare utilizzando quattro cifre."),
+            QStringLiteral("Attenzione: formato anno solare non valido"), MsgIcon::Information};
+}
+
+bool isFourDigits(const QString& text) {
+    if (text.size() != 4)
+        return false;
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+// A tool of the right-hand panel: its picture button and the caption beneath.
+void placeTool(QPushButton* button, QLabel* caption, int left, int top) {
+    Form::place(button, left, top, 1230, 900);
+    Form::place(caption, left, top + 930, 1230, 270);
+    caption->setAlignment(Qt::AlignCenter);
+}
+
+Panel* toolCell(QWidget* parent, int left, int top) {
+    auto* cell = new Panel(parent, Colors::LightGrey);
+    Form::place(cell, left, top, 1350, 1260);
+    return cell;
+}
+
+} // namespace
+
+frmSelezione::frmSelezione() : Form(Kind::TopLevel) {
+    setObjectName(QStringLiteral("frmSelezione"));
+    setWindowTitle(QStringLiteral(" Quillora - Selezione archivio annuale"));
+    setClientSizeTwips(7680, 4680);
+    setBackColor(Colors::LightGrey);
+
+    picContainer = new Panel(this, Colors::White);
+    place(picContainer, 120, 120, 7440, 4440);
+
+    cmdLogo = makePictureButton(picContainer, Pictures::productLogo(tw(7200) - 6, tw(780) - 6), QString());
+    cmdLogo->setAccessibleName(QStringLiteral("Quillora"));
+    cmdLogo->setEnabled(false);
+    cmdLogo->setCursor(Qt::ArrowCursor);
+    place(cmdLogo, 120, 120, 7200, 780);
+
+    fraAnno = new QGroupBox(QStringLiteral(" Specificare un anno solare : "), picContainer);
+    QFont frameFont(QStringLiteral("Verdana"));
+    frameFont.setPointSizeF(9.75);
+    fraAnno->setFont(frameFont);
+    place(fraAnno, 120, 1020, 4080, 1920);
+
+    imgCalendario = new QLabel(fraAnno);
+    imgCalendario->setPixmap(Pictures::calendar(tw(1080), tw(1200)));
+    place(imgCalendario, 240, 420, 1080, 1200);
+
+    txtAnno = new TextBox(fraAnno);
+    txtAnno->setMaxLength(4);
+    txtAnno->setAlignment(Qt::AlignCenter);
+    QFont yearFont(QStringLiteral("Verdana"));
+    yearFont.setPointSize(24);
+    yearFont.setBold(true);
+    txtAnno->setFont(yearFont);
+    txtAnno->setForeColor(Colors::Navy);
+    txtAnno->setBackColor(Colors::WindowBackground);
+    txtAnno->setAccessibleName(fraAnno->title().trimmed());
+    place(txtAnno, 1500, 600, 2340, 840);
+
+    cmdAnno = new QPushButton(QStringLiteral("Apri archivio"), picContainer);
+    cmdAnno->setEnabled(false);
+    cmdAnno->setCursor(Qt::PointingHandCursor);
+    place(cmdAnno, 120, 3120, 4080, 540);
+
+    // The tools: backup, export, margins, decimals, two by two.
+    picPulsanti = new Panel(picContainer, Colors::LightGrey);
+    place(picPulsanti, 4380, 1020, 2940, 2640);
+
+    cmdBackup = makePictureButton(picPulsanti, Pictures::diskette(tw(600)), QStringLiteral(" Backup archivio "));
+    lblBackup = new QLabel(QStringLiteral("Backup"), picPulsanti);
+    placeTool(cmdBackup, lblBackup, 120, 60);
+
+    picExcel = toolCell(picPulsanti, 1530, 0);
+    cmdExcel = makePictureButton(picExcel, Pictures::spreadsheet(tw(600)),
+                                 QStringLiteral(" Esporta archivio in foglio di MS Excel "));
+    lblEsporta = new QLabel(QStringLiteral("Esporta"), picExcel);
+    placeTool(cmdExcel, lblEsporta, 60, 60);
+
+    picMargini = toolCell(picPulsanti, 60, 1320);
+    cmdMargini = makePictureButton(picMargini, Pictures::marginSheet(tw(600)),
+                                   QStringLiteral(" Impostazioni margini di stampa "));
+    lblMargini = new QLabel(QStringLiteral("Margini"), picMargini);
+    placeTool(cmdMargini, lblMargini, 60, 60);
+
+    picImpostazioni = toolCell(picPulsanti, 1530, 1320);
+    picSettings = makePictureButton(picImpostazioni, Pictures::decimalSeparator(tw(1080), tw(480)),
+                                    QStringLiteral(" Impostazioni separatore decimale "));
+    lblImposta = new QLabel(QStringLiteral("Decimali"), picImpostazioni);
+    placeTool(picSettings, lblImposta, 60, 60);
+
+    cmdGuida = makePictureButton(picContainer, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
+    place(cmdGuida, 6180, 3780, 540, 540);
+    cmdChiudi = makePictureButton(picContainer, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
+    place(cmdChiudi, 6780, 3780, 540, 540);
+
+    setTabOrder(txtAnno, cmdAnno);
+    setTabOrder(cmdAnno, cmdBackup);
+    setTabOrder(cmdBackup, cmdExcel);
+    setTabOrder(cmdExcel, cmdMargini);
+    setTabOrder(cmdMargini, picSettings);
+    setTabOrder(picSettings, cmdGuida);
+    setTabOrder(cmdGuida, cmdChiudi);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    wire();
+}
+
+void frmSelezione::wire() {
+    EnableWhileFilled(cmdAnno, {txtAnno});
+    HighlightOnFocus(txtAnno, Colors::WindowBackground);
+    ActOnEnter(txtAnno, [this] { cmdAnno_Click(); });
+    DigitsOnly(txtAnno, YearNotice(), true);
+    connect(cmdAnno, &QPushButton::clicked, this, [this] { cmdAnno_Click(); });
+    connect(cmdBackup, &QPushButton::clicked, this, [this] { cmdBackup_Click(); });
+    connect(cmdExcel, &QPushButton::clicked, this, [this] { cmdExcel_Click(); });
+    connect(cmdMargini, &QPushButton::clicked, this, [this] { cmdMargini_Click(); });
+    connect(picSettings, &QPushButton::clicked, this, [this] { picSettings_Click(); });
+    connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
+    connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+}
+
+void frmSelezione::Form_Load() { txtAnno->setText(QDate::currentDate().toString(QStringLiteral("yyyy"))); }
+
+QString frmSelezione::checkedYear() {
+    const QString year = txtAnno->text().trimmed();
+    // The year names the archive file: nothing but four digits may pass,
+    // whatever way the text reached the box.
+    if (isFourDigits(year))
+        return year;
+    const Notice notice = YearNotice();
+    MsgBox(notice.text, notice.icon, MsgButtons::OK, notice.title);
+    txtAnno->setFocus(Qt::OtherFocusReason);
+    return QString();
+}
+
+void frmSelezione::cmdAnno_Click() {
+    const QString year = checkedYear();
+    if (year.isEmpty())
+        return;
+    frmBollettini& slips = Forms::get<frmBollettini>();
+    slips.lblFile->setText(year);
+    slips.lblArchivio->setText(QStringLiteral("Archivio anno ") + year);
+    slips.Show();
+    Unload();
+}
+
+void frmSelezione::cmdBackup_Click() {
+    if (checkedYear().isEmpty())
+        return;
+    // The year-archive backup wizard: Forms::get<frmBakFatt00>().ShowModal();
+}
+
+void frmSelezione::cmdExcel_Click() {
+    if (checkedYear().isEmpty())
+        return;
+    // The export to Excel: Forms::get<frmToExcel>().ShowModal();
+}
+
+void frmSelezione::cmdMargini_Click() {
+    Forms::get<frmImposta>().ShowModal();
+}
+
+void frmSelezione::picSettings_Click() { Forms::get<frmSetNumPreven>().ShowModal(); }
+
+void frmSelezione::cmdGuida_Click() { ShowHelpTopic(SlipWorkbenchTopic()); }
+
+void frmSelezione::cmdChiudi_Click() {
+    Forms::get<frmMenu>().Show();
+    Unload();
+}

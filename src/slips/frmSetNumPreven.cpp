@@ -1,0 +1,134 @@
+#include "slips/frmSetNumPreven.h"
+
+#include "common/Pictures.h"
+#include "platform/Messages.h"
+#include "platform/UserLocale.h"
+#include "shell/frmHelpForm.h"
+#include "slips/PictureButton.h"
+
+#include <QApplication>
+
+using namespace platform;
+
+namespace {
+
+const QString kBlankLine = QStringLiteral("\r\n\r\n");
+
+
+void information(const QString& text, const QString& title) {
+    MsgBox(text, MsgIcon::Information, MsgButtons::OK, title);
+}
+
+} // namespace
+
+HelpTopic DecimalSeparatorTopic() {
+    return {QStringLiteral("Impostazione del separatore decimale"),
+            {QString::fromUtf8(
+                 "Prima di accedere ad un archivio annuale dei versamenti, è buona norma accertarsi che nel sistema "
+                 "operativo la virgola sia impostata come separatore decimale secondo le convenzioni italiane. Si "
+                 "tenga presente che, se sulla propria macchina è installata una versione inglese o americana del "
+                 "sistema operativo, quasi sicuramente sarà impostato il punto, anziché la virgola, come simbolo "
+                 "separatore."),
+             QString::fromUtf8(
+                 "Dal momento che Quillora è stato progettato seguendo le convenzioni numeriche italiane, è "
+                 "necessario che il separatore decimale sia impostato correttamente. A tal fine, il programma mette a "
+                 "disposizione la funzione Impostazioni separatore decimale richiamabile tramite il pulsante presente "
+                 "all'interno della finestra di selezione dell'archivio dei bollettini."),
+             QString::fromUtf8(
+                 "Premendo il pulsante per il controllo del separatore decimale si ottiene, a seconda dei casi, o un "
+                 "messaggio che ci conferma che le impostazioni sono corrette o un messaggio che ci segnala la "
+                 "necessità di cambiare le impostazioni. In quest'ultimo caso, il programma ci chiederà se vogliamo "
+                 "impostare la virgola come separatore decimale, cosicché ci basterà rispondere positivamente per "
+                 "risolvere il problema.")}};
+}
+
+frmSetNumPreven::frmSetNumPreven() : Form(Kind::Dialog) {
+    setObjectName(QStringLiteral("frmSetNumPreven"));
+    setWindowTitle(QStringLiteral(" Impostazioni separatore decimale"));
+    setClientSizeTwips(5520, 3420);
+    setBackColor(Colors::LightGrey);
+
+    picContainer01 = new Panel(this, Colors::White);
+    place(picContainer01, 120, 120, 5280, 2280);
+
+    cmdInfo = makePictureButton(picContainer01,
+                                Pictures::banner(QStringLiteral("1.234,56"), vbColor(Colors::Navy),
+                                                 vbColor(Colors::White), tw(5040) - 8, tw(1200) - 8, 28),
+                                QString());
+    cmdInfo->setAccessibleName(QStringLiteral("1.234,56"));
+    cmdInfo->setEnabled(false);
+    cmdInfo->setCursor(Qt::ArrowCursor);
+    place(cmdInfo, 120, 120, 5040, 1200);
+
+    imgSeparatore = new QLabel(picContainer01);
+    imgSeparatore->setPixmap(Pictures::decimalSeparator(tw(5040), tw(720)));
+    imgSeparatore->setAccessibleName(QStringLiteral("0,00"));
+    place(imgSeparatore, 120, 1440, 5040, 720);
+
+    // No caption and no tooltip: its name is the dialog's own.
+    cmdSeparatore = makePictureButton(this, Pictures::decimalSeparator(tw(1560), tw(480)), QString());
+    cmdSeparatore->setAccessibleName(QStringLiteral("Impostazioni separatore decimale"));
+    place(cmdSeparatore, 120, 2580, 1800, 660);
+
+    cmdGuida = makePictureButton(this, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
+    place(cmdGuida, 4260, 2640, 540, 540);
+    cmdChiudi = makePictureButton(this, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
+    place(cmdChiudi, 4860, 2640, 540, 540);
+
+    setTabOrder(cmdSeparatore, cmdGuida);
+    setTabOrder(cmdGuida, cmdChiudi);
+    wire();
+}
+
+void frmSetNumPreven::wire() {
+    connect(cmdSeparatore, &QPushButton::clicked, this, [this] { cmdSeparatore_Click(); });
+    connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
+    connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+}
+
+void frmSetNumPreven::cmdSeparatore_Click() {
+    IUserLocale& locale = userLocale();
+    const QString separator = locale.GetLocaleInfo(LocaleItem::DecimalSeparator).section(QChar(0), 0, 0);
+    if (separator == QLatin1String(",")) {
+        information(QString::fromUtf8("Il separatore decimale è impostato correttamente."),
+                    QStringLiteral("Controllo impostazioni separatore decimale"));
+        Unload();
+        return;
+    }
+
+    QApplication::beep();
+    const MsgAnswer answer = MsgBox(
+        QString::fromUtf8("E' stato rilevato che il computer su cui si lavora utilizza il punto anziché la virgola "
+                          "come separatore decimale.") +
+            kBlankLine +
+            QString::fromUtf8("Dal momento che questo software utilizza le convenzioni numeriche italiane, è "
+                              "necessario configurare opportunamente il separatore decimale.") +
+            kBlankLine + QStringLiteral("Si desidera effettuare la modifica?"),
+        MsgIcon::Exclamation, MsgButtons::YesNo, QString::fromLatin1(kProgramTitle));
+
+    if (answer != MsgAnswer::Yes) {
+        QApplication::beep();
+        information(QString::fromUtf8("Il separatore decimale non è stato cambiato.") + kBlankLine +
+                        QString::fromUtf8("Si tenga presente che ciò non consentirà di utilizzare correttamente "
+                                          "il programma."),
+                    QStringLiteral("Operazione annullata"));
+        return;
+    }
+
+    // A change the system refuses is reported as such, never as a success.
+    if (!locale.SetLocaleInfo(LocaleItem::DecimalSeparator, QStringLiteral(",")) ||
+        !locale.SetLocaleInfo(LocaleItem::ThousandsSeparator, QStringLiteral("."))) {
+        MsgBox(QStringLiteral("Il sistema non permette di modificare le impostazioni internazionali.") + kBlankLine +
+                   QStringLiteral("Contattare l'amministratore di sistema per cambiare il separatore decimale in una "
+                                  "virgola."),
+               MsgIcon::Critical, MsgButtons::OK, QStringLiteral("Impossibile modificare il separatore decimale"));
+        return;
+    }
+    information(QString::fromUtf8("Il separatore decimale è stato modificato con successo."),
+                QStringLiteral("Operazione terminata"));
+    Unload();
+}
+
+void frmSetNumPreven::cmdChiudi_Click() { Unload(); }
+
+void frmSetNumPreven::cmdGuida_Click() { ShowHelpTopic(DecimalSeparatorTopic()); }

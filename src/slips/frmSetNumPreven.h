@@ -1,0 +1,34 @@
+#pragma once
+// The decimal-separator dialog: checks that the user locale's decimal
+// separator is the comma and, with the user's consent, sets it to "," (and the
+// thousands separator to "."). Shown modally by both year choosers, which pass
+// nothing to it and read nothing from it.
+
+#include "common/Controls.h"
+#include "common/Form.h"
+#include "shell/HelpTopics.h"
+
+#include <QPushButton>
+
+class frmSetNumPreven : public Form {
+    Q_OBJECT
+public:
+    frmSetNumPreven();
+
+    Panel* picContainer01;
+    QLabel* imgSeparatore;
+    QPushButton* cmdInfo;
+    QPushButton* cmdSeparatore;
+    QPushButton* cmdGuida;
+    QPushButton* cmdChiudi;
+
+    void cmdSeparatore_Click();
+    void cmdChiudi_Click();
+    void cmdGuida_Click();
+
+private:
+    void wire();
+};
+
+// "Impostazione del separatore decimale".
+HelpTopic DecimalSeparatorTopic();
