@@ -7,6 +7,7 @@
 #include "common/Settings.h"
 #include "common/SlipRecord.h"
 #include "platform/Messages.h"
+#include "platform/UserLocale.h"
 #include "printing/frmImposta.h"
 #include "printing/frmStampaCH8bisL1.h"
 #include "shell/frmHelpForm.h"
@@ -131,15 +132,8 @@ void beep() { QApplication::beep(); }
 } // namespace
 
 QString FormatWholeAmount(Currency amount) {
-    // Rounded to the whole euro, halves away from zero.
-    const qint64 units = amount.tenThousandths();
-    const bool negative = units < 0;
-    const quint64 magnitude = negative ? quint64(0) - quint64(units) : quint64(units);
-    const quint64 euros = (magnitude + Currency::kScale / 2) / Currency::kScale;
-    QString digits = QString::number(euros);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QLatin1Char('.'));
-    return euros != 0 && negative ? QLatin1Char('-') + digits : digits;
+    // "#,##0" through the user locale's thousands separator.
+    return platform::formatNumber(amount.toDouble(), QStringLiteral("#,##0"));
 }
 
 // ---------------------------------------------------------------- the window

@@ -4,6 +4,7 @@
 #include "shell/frmMenu.h"
 #include "slips/LeadingNumber.h"
 #include "slips/SlipHelp.h"
+#include "platform/UserLocale.h"
 #include "slips/frmBollettini.h"
 #include "support/TestPlatform.h"
 
@@ -92,11 +93,17 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartSkippingBlanks) {
     EXPECT_EQ(LeadingNumberValue(u"7e"), 7.0);
 }
 
-TEST(SlipFormAmount, WholeAmountGroupsThousandsAndRounds) {
+TEST(SlipFormAmount, WholeAmountGroupsThousandsThroughTheUserLocaleAndRounds) {
+    platform::MemoryUserLocale italian(",", ".");
+    platform::setUserLocale(&italian);
     EXPECT_EQ(FormatWholeAmount(Currency::fromEuros(0)), "0");
     EXPECT_EQ(FormatWholeAmount(Currency::fromEuros(999)), "999");
     EXPECT_EQ(FormatWholeAmount(Currency::fromEuros(1000000000)), "1.000.000.000");
     EXPECT_EQ(FormatWholeAmount(Currency::fromDouble(1234567.5)), "1.234.568");
+    platform::MemoryUserLocale english(".", ",");
+    platform::setUserLocale(&english);
+    EXPECT_EQ(FormatWholeAmount(Currency::fromEuros(1000000000)), "1,000,000,000");
+    platform::setUserLocale(nullptr);
 }
 
 TEST_F(SlipForm, FacsimileControlsAndRestingState) {

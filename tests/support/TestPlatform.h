@@ -98,6 +98,8 @@ public:
     RecordingMessages messages;
     ScriptedModal modal;
     FakeProgram program;
+    // An Italian user: decimal comma, thousands point.
+    platform::MemoryUserLocale locale{QStringLiteral(","), QStringLiteral(".")};
     QTemporaryDir dir;
 
     TestPlatform() {
@@ -107,6 +109,7 @@ public:
         platform::setProgramFolderForTesting(dir.path());
         // Never the developer's own locale settings.
         platform::setUserLocaleFileForTesting(dir.path() + QStringLiteral("/locale.ini"));
+        platform::setUserLocale(&locale);
     }
     ~TestPlatform() {
         Forms::destroyAll();
@@ -117,6 +120,7 @@ public:
         platform::setProgram(nullptr);
         platform::setProgramFolderForTesting(QString());
         platform::setUserLocaleFileForTesting(QString());
+        platform::setUserLocale(nullptr);
     }
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
     // Runs the queued work of the event loop (deferred deletes, the
