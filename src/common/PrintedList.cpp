@@ -66,10 +66,12 @@ QString ClosingLineText(const QString& indent, const QDateTime& when, const QStr
 
 QString UserDateSeparator() {
     // The first character of the short date pattern that is neither a field
-    // letter nor a quote: "/" in "dd/MM/yy", "." in "dd.MM.yy".
+    // letter nor a quote: "/" in "dd/MM/yy", "." in "dd.MM.yy". A pattern
+    // that separates by blanks only (the C locale's "d MMM yyyy") has no
+    // separator for a numeric date: "/" then.
     const QString pattern = QLocale::system().dateFormat(QLocale::ShortFormat);
     for (const QChar c : pattern)
-        if (!c.isLetter() && c != QLatin1Char('\''))
+        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace())
             return QString(c);
     return QStringLiteral("/");
 }

@@ -9,6 +9,7 @@
 // sort, so a line placed at a position stays there.
 
 #include <QListWidget>
+#include <QLocale>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@
 // Ascending, without regard to case, by the user locale's collation; lines
 // that compare equal keep the order they came in.
 void SortAsListBox(QStringList& lines);
+// The same under the collation of a given locale.
+void SortAsListBox(QStringList& lines, const QLocale& locale);
 
 // Replaces the list's lines by `lines`, in that order; afterwards no line is
 // selected and none is current.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <vector>
 
@@ -13,13 +14,28 @@ namespace {
 
 const QString kTail = QStringLiteral("  [ ");
 const QString kTailEnd = QStringLiteral(" ]");
+const QString kComma = QStringLiteral(",");
 const QString kAmount = QStringLiteral("  -  Importo: ");
 const QString kReason = QStringLiteral("  -  Causale: ");
 const QString kHeldBy = QStringLiteral(" intestato a ");
+const QString kOpening = QStringLiteral(" euro su C/C n. ");
+const QString kPayer = QStringLiteral(" ha versato su C/C n. ");
+const QString kPayee = QStringLiteral(": intestatario del C/C n. ");
+const QString kReasonAccount = QStringLiteral("  -  C/C n. ");
+const QString kAccount = QStringLiteral(": C/C intestato a ");
 
-QString amount(const SlipRecord& s) { return s.Euros + QLatin1Char(',') + s.Cents; }
-
-QString tail(qint64 number) { return kTail + QString::number(number) + kTailEnd; }
+// The pieces one after the other, in one allocation (a year's list builds
+// tens of thousands of lines).
+QString joined(std::initializer_list<QStringView> pieces) {
+    qsizetype length = 0;
+    for (QStringView piece : pieces)
+        length += piece.size();
+    QString line;
+    line.reserve(length);
+    for (QStringView piece : pieces)
+        line.append(piece);
+    return line;
+}
 
 } // namespace
 
@@ -43,22 +59,23 @@ std::optional<SlipListMode> SlipListModeNamed(const QString& name) {
 }
 
 QString SlipLine(SlipListMode mode, const SlipRecord& s, qint64 number) {
+    const QString n = QString::number(number);
     switch (mode) {
     case SlipListMode::Opening:
-        return amount(s) + QStringLiteral(" euro su C/C n. ") + s.AccountNumber + kHeldBy + s.Payee1 + kReason +
-               s.Reason1 + tail(number);
+        return joined({s.Euros, kComma, s.Cents, kOpening, s.AccountNumber, kHeldBy, s.Payee1, kReason, s.Reason1, kTail,
+                       n, kTailEnd});
     case SlipListMode::Payer:
-        return s.Payer1 + QStringLiteral(" ha versato su C/C n. ") + s.AccountNumber + kHeldBy + s.Payee1 + kAmount +
-               amount(s) + kReason + s.Reason1 + tail(number);
+        return joined({s.Payer1, kPayer, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason,
+                       s.Reason1, kTail, n, kTailEnd});
     case SlipListMode::Payee:
-        return s.Payee1 + QStringLiteral(": intestatario del C/C n. ") + s.AccountNumber + kAmount + amount(s) +
-               kReason + s.Reason1 + tail(number);
+        return joined({s.Payee1, kPayee, s.AccountNumber, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail, n,
+                       kTailEnd});
     case SlipListMode::Reason:
-        return s.Reason1 + QStringLiteral("  -  C/C n. ") + s.AccountNumber + kHeldBy + s.Payee1 + kAmount +
-               amount(s) + tail(number);
+        return joined({s.Reason1, kReasonAccount, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents,
+                       kTail, n, kTailEnd});
     case SlipListMode::Account:
-        return s.AccountNumber + QStringLiteral(": C/C intestato a ") + s.Payee1 + kAmount + amount(s) + kReason +
-               s.Reason1 + tail(number);
+        return joined({s.AccountNumber, kAccount, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail,
+                       n, kTailEnd});
     }
     return QString();
 }
@@ -76,7 +93,15 @@ QStringList SlipLines(SlipListMode mode, const QList<SlipRecord>& slips) {
 }
 
 std::optional<double> LeadingWholeEuros(const QString& line) {
-    const double euros = std::nearbyint(LeadingNumberValue(line));
+    // An opening line begins with the euros' digits and the comma, which ends
+    // the reading: those digits are the value.
+    double value = 0;
+    qsizetype digits = 0;
+    for (; digits < line.size() && digits < 15 && line[digits].isDigit() && line[digits].unicode() < 0x80; ++digits)
+        value = value * 10 + (line[digits].unicode() - u'0');
+    if (digits == 0 || digits >= line.size() || line[digits] != QLatin1Char(','))
+        value = LeadingNumberValue(line);
+    const double euros = std::nearbyint(value);
     if (!(euros >= 1))
         return std::nullopt;
     return euros;

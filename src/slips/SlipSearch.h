@@ -34,7 +34,7 @@ QStringList SlipLines(SlipListMode mode, const QList<SlipRecord>& slips);
 // playing no part. Of lines with equal euros, those the pass moves (each has a
 // smaller amount somewhere below it) come first, the last moved on top, then
 // the others in their order. Lines without whole euros go on top, in their
-// order (ahead of the others). The re-sort always ends and gives the same result for the same list.
+// order. The re-sort always ends and gives the same result for the same list.
 void SortListByLeadingNumber(QStringList& lines);
 
 // The whole euros a line begins with, as the re-sort reads them: the

@@ -96,6 +96,7 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     List1->setUniformItemSizes(true);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone); // a long line runs out of sight, whole
     List1->setAccessibleName(windowTitle());
     place(List1, 120, 1260, 9840, 3360);
 
@@ -146,11 +147,17 @@ void frmFindValori::wire() {
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     ActOnEnter(Text1, [this] { List1_DblClick(); });
 
-    picChiudi01->MouseDown = [this](Qt::MouseButton b) { picChiudi01_MouseDown(b); };
-    picChiudi01->MouseUp = [this](Qt::MouseButton b) { picChiudi01_MouseUp(b); };
-    // While it is held the picture is swapped for its pressed look, which may
-    // be the one that sees the button go up.
-    picChiudi02->MouseUp = [this](Qt::MouseButton b) { picChiudi01_MouseUp(b); };
+    // While the button is held the close picture is swapped for its pressed
+    // look; the hidden picture would never see the button go up, so the
+    // pressed look holds the mouse until then.
+    picChiudi01->MouseDown = [this](Qt::MouseButton b) {
+        picChiudi01_MouseDown(b);
+        picChiudi02->grabMouse();
+    };
+    picChiudi02->MouseUp = [this](Qt::MouseButton b) {
+        picChiudi02->releaseMouse();
+        picChiudi01_MouseUp(b);
+    };
 
     picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
     picStampa->MouseUp = [this](Qt::MouseButton b) {

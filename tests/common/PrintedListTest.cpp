@@ -38,6 +38,13 @@ TEST_F(PrintedList, ClosingLineHasLeadingZerosTheGivenSeparatorAndColons) {
               QStringLiteral("       Scheda stampata in data 02.01.2009 alle ore 03:04:05."));
 }
 
+TEST_F(PrintedList, UserDateSeparatorIsOneMarkBetweenDigits) {
+    const QString separator = UserDateSeparator();
+    ASSERT_EQ(separator.size(), 1);
+    EXPECT_FALSE(separator[0].isLetterOrNumber());
+    EXPECT_FALSE(separator[0].isSpace());
+}
+
 TEST_F(PrintedList, ClosingLinePrintsInTheFontInForceAndEndsItsLine) {
     printer.setFontSize(10);
     EXPECT_TRUE(PrintClosingLine());

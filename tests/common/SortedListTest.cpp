@@ -1,0 +1,90 @@
+#include "common/SortedList.h"
+
+#include <QCollator>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// What the order must be: the collator's, case ignored, equal lines in their
+// first order.
+QStringList collatorOrder(QStringList lines, const QLocale& locale) {
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return lines;
+}
+
+QStringList randomLines(QRandomGenerator& random, const QString& alphabet, int count) {
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        QString line;
+        const int length = random.bounded(0, 9);
+        for (int k = 0; k < length; ++k)
+            line += alphabet[random.bounded(int(alphabet.size()))];
+        lines << line;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(SortedList, OrderIsTheLocaleCollationWithoutCase) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QRandomGenerator random(7);
+    // Plain text; accented letters; characters the quick keys leave to the
+    // collator (the euro sign, ligatures, a tab).
+    const QString alphabets[] = {
+        QStringLiteral("aAbB zZ019,.-:[]/'"),
+        QString::fromUtf8("aAàÀeEéÈèoòÒçC u,0°£§«"),
+        QString::fromUtf8("aAe€ŒœßÆ\t -1"),
+    };
+    for (const QString& alphabet : alphabets)
+        for (int round = 0; round < 30; ++round) {
+            QStringList lines = randomLines(random, alphabet, 40);
+            const QStringList expected = collatorOrder(lines, italian);
+            SortAsListBox(lines, italian);
+            ASSERT_EQ(lines, expected) << alphabet.toStdString();
+        }
+}
+
+TEST(SortedList, WithoutACollationTheOrderIsTheFoldedCharacters) {
+    QRandomGenerator random(11);
+    // Latin-1 only; with characters folded beyond it.
+    for (const QString& alphabet : {QString::fromUtf8("aAbZz09 ,éÉàÿ"), QString::fromUtf8("aAbZ0 ,éµ€")})
+    for (int round = 0; round < 30; ++round) {
+        QStringList lines = randomLines(random, alphabet, 40);
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString& a, const QString& b) { return a.toCaseFolded() < b.toCaseFolded(); });
+        SortAsListBox(lines, QLocale::c());
+        ASSERT_EQ(lines, expected);
+    }
+}
+
+TEST(SortedList, SlipAmountsSortAsTextAndCaseTiesKeepTheirOrder) {
+    for (const QLocale& locale : {QLocale(QLocale::Italian, QLocale::Italy), QLocale::c()}) {
+        QStringList lines{"2,00 euro", "100,00 euro", "10,00 euro", "rossi", "ROSSI", "Rossi"};
+        SortAsListBox(lines, locale);
+        EXPECT_EQ(lines, (QStringList{"10,00 euro", "100,00 euro", "2,00 euro", "rossi", "ROSSI", "Rossi"}))
+            << locale.name().toStdString();
+    }
+}
+
+TEST(SortedList, TypeAheadFindsTheFirstLineBeginningWithTheText) {
+    QListWidget list;
+    FillList(&list, {"BIANCHI", "Rossi Anna", "ROSSI MARIO", "VERDI"});
+    EXPECT_EQ(FindLineStarting(list, "ro"), 1);
+    EXPECT_EQ(FindLineStarting(list, "ROSSI M"), 2);
+    EXPECT_EQ(FindLineStarting(list, "ANNA"), -1);
+    EXPECT_EQ(FindLineStarting(list, QString()), -1);
+    SelectLine(&list, 2);
+    EXPECT_EQ(SelectedLine(list), "ROSSI MARIO");
+    SelectLine(&list, -1);
+    EXPECT_EQ(SelectedLine(list), QString());
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+}
