@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QValidator>
 
+#include <unordered_map>
+
 QColor vbColor(unsigned int bgr) {
     if (bgr & 0x80000000u) {
         // System colours: only the window background is used.
@@ -92,6 +94,55 @@ QString charOf(int code) { return platform::fromCp1252(QByteArray(1, char(code))
 
 } // namespace
 
+// ---------------------------------------------------------------- FocusEvents
+
+// The box of each window that has the focus as that window sees it.
+class FocusHolders {
+public:
+    static QPointer<QWidget>& of(const QWidget* box) {
+        static std::unordered_map<const QWidget*, QPointer<QWidget>> holders;
+        return holders[box->window()];
+    }
+};
+
+void FocusEvents::focusIn(QWidget* box, const QFocusEvent*) {
+    if (logical_)
+        return; // the window gave back the focus the box kept
+    QPointer<QWidget>& holder = FocusHolders::of(box);
+    if (holder && holder != box)
+        if (auto* previous = dynamic_cast<HasFocusEvents*>(holder.data()))
+            previous->focusEvents().drop(holder.data());
+    holder = box;
+    logical_ = true;
+    QPointer<QWidget> guard(box);
+    for (auto& h : got_) {
+        h();
+        if (!guard)
+            return;
+    }
+}
+
+void FocusEvents::focusOut(QWidget* box, const QFocusEvent* event) {
+    if (isWindowSwitch(event) || !logical_)
+        return;
+    drop(box);
+}
+
+void FocusEvents::drop(QWidget* box) {
+    if (!logical_)
+        return;
+    logical_ = false;
+    QPointer<QWidget>& holder = FocusHolders::of(box);
+    if (holder == box)
+        holder = nullptr;
+    QPointer<QWidget> guard(box);
+    for (auto& h : lost_) {
+        h();
+        if (!guard)
+            return;
+    }
+}
+
 // ---------------------------------------------------------------- TextBox
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
@@ -162,29 +213,12 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 
 void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // A window switch hands back the focus the box kept: no new event.
-    if (logicalFocus_)
-        return;
-    logicalFocus_ = true;
-    QPointer<TextBox> self(this);
-    for (auto& h : gotFocus_) {
-        h();
-        if (!self)
-            return;
-    }
+    focus_.focusIn(this, event);
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (isWindowSwitch(event) || !logicalFocus_)
-        return;
-    logicalFocus_ = false;
-    QPointer<TextBox> self(this);
-    for (auto& h : lostFocus_) {
-        h();
-        if (!self)
-            return;
-    }
+    focus_.focusOut(this, event);
 }
 
 // ---------------------------------------------------------------- TextArea
@@ -266,20 +300,12 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
 
 void TextArea::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
-    if (logicalFocus_)
-        return;
-    logicalFocus_ = true;
-    for (auto& h : gotFocus_)
-        h();
+    focus_.focusIn(this, event);
 }
 
 void TextArea::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (isWindowSwitch(event) || !logicalFocus_)
-        return;
-    logicalFocus_ = false;
-    for (auto& h : lostFocus_)
-        h();
+    focus_.focusOut(this, event);
 }
 
 // ---------------------------------------------------------------- ClickLabel

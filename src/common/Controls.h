@@ -28,16 +28,42 @@ inline constexpr unsigned int Black = 0x000000;
 // or set it to 0 to swallow the key.
 using KeyPressHandler = std::function<void(int& keyAscii)>;
 
+// Got-focus and lost-focus handlers of a box, as the window sees them: a
+// switch to another window (a message box, a modal dialog) neither takes nor
+// gives the focus, and within one window the box that had the focus always
+// loses it before the next one gains it.
+class FocusEvents {
+public:
+    void addGot(std::function<void()> handler) { got_.push_back(std::move(handler)); }
+    void addLost(std::function<void()> handler) { lost_.push_back(std::move(handler)); }
+    void focusIn(QWidget* box, const QFocusEvent* event);
+    void focusOut(QWidget* box, const QFocusEvent* event);
+
+private:
+    void drop(QWidget* box);
+    std::vector<std::function<void()>> got_;
+    std::vector<std::function<void()>> lost_;
+    bool logical_ = false;
+    friend class FocusHolders;
+};
+
+class HasFocusEvents {
+public:
+    virtual ~HasFocusEvents() = default;
+    virtual FocusEvents& focusEvents() = 0;
+};
+
 // A one-line text box.
-class TextBox : public QLineEdit {
+class TextBox : public QLineEdit, public HasFocusEvents {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
     // Handlers run in the order they were added, while the code is not 0.
     void addKeyPress(KeyPressHandler handler) { keyPress_.push_back(std::move(handler)); }
-    void addGotFocus(std::function<void()> handler) { gotFocus_.push_back(std::move(handler)); }
-    void addLostFocus(std::function<void()> handler) { lostFocus_.push_back(std::move(handler)); }
+    void addGotFocus(std::function<void()> handler) { focus_.addGot(std::move(handler)); }
+    void addLostFocus(std::function<void()> handler) { focus_.addLost(std::move(handler)); }
+    FocusEvents& focusEvents() override { return focus_; }
 
     // Text that reaches the box other than by a key press (paste from the
     // context menu, middle click, drop) must still be all digits.
@@ -63,15 +89,13 @@ private:
     void insertCode(int code);
 
     std::vector<KeyPressHandler> keyPress_;
-    std::vector<std::function<void()>> gotFocus_;
-    std::vector<std::function<void()>> lostFocus_;
+    FocusEvents focus_;
     bool digitsOnly_ = false;
-    bool logicalFocus_ = false; // focus as the window sees it, across window switches
     unsigned int back_ = Colors::White;
 };
 
 // A several-line text box (notes, help text).
-class TextArea : public QPlainTextEdit {
+class TextArea : public QPlainTextEdit, public HasFocusEvents {
     Q_OBJECT
 public:
     explicit TextArea(QWidget* parent = nullptr);
@@ -83,8 +107,9 @@ public:
     void setMaxLength(int length) { maxLength_ = length; }
     int maxLength() const { return maxLength_; }
     void addKeyPress(KeyPressHandler handler) { keyPress_.push_back(std::move(handler)); }
-    void addGotFocus(std::function<void()> handler) { gotFocus_.push_back(std::move(handler)); }
-    void addLostFocus(std::function<void()> handler) { lostFocus_.push_back(std::move(handler)); }
+    void addGotFocus(std::function<void()> handler) { focus_.addGot(std::move(handler)); }
+    void addLostFocus(std::function<void()> handler) { focus_.addLost(std::move(handler)); }
+    FocusEvents& focusEvents() override { return focus_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,11 +120,9 @@ protected:
 private:
     void enforce();
     std::vector<KeyPressHandler> keyPress_;
-    std::vector<std::function<void()>> gotFocus_;
-    std::vector<std::function<void()>> lostFocus_;
+    FocusEvents focus_;
     int maxLength_ = 0;
     bool enforcing_ = false;
-    bool logicalFocus_ = false;
 };
 
 // A label or picture that reacts to the mouse. Its caption (or, for a
