@@ -1,5 +1,7 @@
 #include "common/FieldRules.h"
 
+#include "common/FixedRecord.h"
+
 #include <QPointer>
 
 using platform::MsgBox;
@@ -90,7 +92,7 @@ void EnableWhileFilled(QWidget* button, std::initializer_list<QLineEdit*> boxes)
         QObject::connect(box, &QLineEdit::textChanged, button, [button, list] {
             bool filled = true;
             for (QLineEdit* b : list)
-                filled = filled && !b->text().trimmed().isEmpty();
+                filled = filled && !trimBlanks(b->text()).isEmpty();
             button->setEnabled(filled);
         });
 }

@@ -58,4 +58,14 @@ QString fitToCp1252(const QString& text) {
     return fromCp1252(toCp1252(text));
 }
 
+QString upperCp1252(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const QChar upper = c.toUpper();
+        if (!c.isSurrogate() && isCp1252(upper.unicode()))
+            c = upper;
+    }
+    return out;
+}
+
 } // namespace platform

@@ -22,4 +22,8 @@ unsigned char cp1252Byte(char32_t codePoint);
 // "?" (a surrogate pair counts as one character).
 QString fitToCp1252(const QString& text);
 
+// Capitals as the Windows program made them: each character on its own, and
+// only where the capital exists in Windows-1252 (ß and µ stay as they are).
+QString upperCp1252(const QString& text);
+
 } // namespace platform

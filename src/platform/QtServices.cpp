@@ -45,7 +45,12 @@ public:
         box.setDefaultButton(qobject_cast<QPushButton*>(first));
         if (second)
             box.setEscapeButton(second);
+        QPointer<QWidget> owner = QApplication::activeWindow();
         box.exec();
+        // The window beneath takes the keyboard back, also where no window
+        // manager hands it over.
+        if (owner && owner->isVisible())
+            owner->activateWindow();
         const bool firstChosen = box.clickedButton() == first || (!second && box.clickedButton() == nullptr);
         switch (m.buttons) {
         case MsgButtons::OK: return MsgAnswer::OK;

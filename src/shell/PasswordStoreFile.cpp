@@ -1,5 +1,6 @@
 #include "shell/PasswordStoreFile.h"
 
+#include "common/FixedRecord.h"
 #include "common/Settings.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -16,7 +17,7 @@ using namespace platform;
 bool LoadPasswordStore(QLabel* lblPwDark) {
     const QString value = ReadSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey);
     lblPwDark->setText(value);
-    if (!value.trimmed().isEmpty())
+    if (!trimBlanks(value).isEmpty())
         return true;
     MsgBox(QString::fromUtf8("Alcuni file necessari al funzionamento del software risultano danneggiati o mancanti."
                              "\r\n\r\n"

@@ -15,8 +15,8 @@ inline const char* kInitialPassword = "pianoforterosa";
 } // namespace PasswordFile
 
 // Reads the store into the window's lblPwDark. A missing or blank store shows
-// the critical "Programma non installato correttamente" message, ends the
-// program and returns false; the caller then unloads its window.
+// the critical "Programma non installato correttamente" message and returns
+// false; the caller then unloads its window and ends the program.
 bool LoadPasswordStore(QLabel* lblPwDark);
 
 // Scrambles P (already trimmed and upper-cased) with itself, keeps it in

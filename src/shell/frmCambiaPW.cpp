@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 #include "common/Pictures.h"
+#include "platform/Cp1252.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "shell/HelpTopics.h"
@@ -165,7 +166,7 @@ void frmCambiaPW::txtConfirmNew_KeyPress(int& KeyAscii) {
 
 void frmCambiaPW::cmdOK_Click() {
     lblPwClear->clear();
-    const QString old = trimBlanks(txtOldPW->text().toUpper());
+    const QString old = trimBlanks(platform::upperCp1252(txtOldPW->text()));
 
     if (txtNewPW->text() != txtConfirmNew->text()) {
         inform(QStringLiteral("Attenzione: il valore immesso nella casella di conferma non coincide con quello "
@@ -178,7 +179,7 @@ void frmCambiaPW::cmdOK_Click() {
     }
 
     lblPwClear->setText(DecodeWithKey(old, lblPwDark->text()));
-    if (trimBlanks(lblPwClear->text().toUpper()) != old) {
+    if (trimBlanks(platform::upperCp1252(lblPwClear->text())) != old) {
         inform(QStringLiteral("Vecchia password errata."), QStringLiteral("Modifica password non consentita"));
         Unload();
         return;
@@ -202,7 +203,7 @@ void frmCambiaPW::cmdOK_Click() {
     }
 
     txtNewPW->setText(trimRightBlanks(txtNewPW->text()));
-    txtNewPW->setText(trimBlanks(txtNewPW->text().toUpper()));
+    txtNewPW->setText(trimBlanks(platform::upperCp1252(txtNewPW->text())));
     if (SavePasswordStore(txtNewPW->text(), lblPwDark))
         inform(QStringLiteral("Password aggiornata con successo."), QStringLiteral("Modifica completata"));
     else

@@ -9,6 +9,8 @@
 #include "shell/PrintTextBox.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 
 using namespace platform;
 
@@ -45,7 +47,8 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     tp.setColor(QPalette::Window, QColor(0, 0, 128));
     tp.setColor(QPalette::WindowText, QColor(255, 255, 0));
     lblTitolo->setPalette(tp);
-    QFont tf(QStringLiteral("Verdana"), 10);
+    QFont tf(QStringLiteral("Verdana"));
+    tf.setPointSizeF(9.75);
     tf.setBold(true);
     lblTitolo->setFont(tf);
     place(lblTitolo, 180, 1215, 8430, 375);
@@ -88,6 +91,9 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setCursor(Qt::PointingHandCursor);
     place(cmdChiudi, 6930, 6660, 1695, 480);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     wire();
 }

@@ -1,7 +1,9 @@
 #include "shell/frmPassword.h"
 
 #include "common/FieldRules.h"
+#include "common/FixedRecord.h"
 #include "common/Pictures.h"
+#include "platform/Cp1252.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "shell/HelpTopics.h"
@@ -104,21 +106,21 @@ void frmPassword::Form_Load() {
     Timer1->start();
 }
 
-void frmPassword::txtPW_Change() { cmdAccedi->setEnabled(!txtPW->text().trimmed().isEmpty()); }
+void frmPassword::txtPW_Change() { cmdAccedi->setEnabled(!trimBlanks(txtPW->text()).isEmpty()); }
 
 void frmPassword::txtPW_KeyPress(int& KeyAscii) {
-    if (KeyAscii == 13 && !txtPW->text().trimmed().isEmpty())
+    if (KeyAscii == 13 && !trimBlanks(txtPW->text()).isEmpty())
         cmdAccedi_Click();
 }
 
 void frmPassword::cmdAccedi_Click() {
     lblPwClear->clear();
-    if (txtPW->text().trimmed().isEmpty()) {
+    if (trimBlanks(txtPW->text()).isEmpty()) {
         denied(QString::fromUtf8("Non è stata immessa nessuna password."));
         txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
-    txtPW->setText(txtPW->text().toUpper().trimmed());
+    txtPW->setText(trimBlanks(platform::upperCp1252(txtPW->text())).toString());
     lblPwClear->setText(DecodeWithKey(txtPW->text(), lblPwDark->text()));
     if (lblPwClear->text() == txtPW->text()) {
         Forms::get<frmMenu>().Show();

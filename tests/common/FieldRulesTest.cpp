@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -87,6 +88,20 @@ TEST_F(FieldRules, EnterMovesCommaIsRefusedAndCentsAreCompleted) {
     QTest::keyClick(b, Qt::Key_Return);
     EXPECT_TRUE(a->hasFocus());
     EXPECT_EQ(b->text(), "50");
+}
+
+TEST_F(FieldRules, EnableWhileFilledCountsOnlyBlanksAsEmpty) {
+    QPushButton button(&window);
+    button.setEnabled(false);
+    EnableWhileFilled(&button, {a, b});
+    a->setText("x");
+    EXPECT_FALSE(button.isEnabled());
+    b->setText("   ");
+    EXPECT_FALSE(button.isEnabled());
+    b->setText(QString(QChar(0xA0)));
+    EXPECT_TRUE(button.isEnabled());
+    a->clear();
+    EXPECT_FALSE(button.isEnabled());
 }
 
 } // namespace

@@ -23,3 +23,8 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     EXPECT_EQ(fitToCp1252(text), QString("a?b?c?d"));
     EXPECT_EQ(toCp1252(QString::fromUtf8("Perché € 5")), QByteArray("Perch\xE9 \x80 5"));
 }
+
+TEST(Cp1252, CapitalsStayOneCharacterEachAndWithinTheCodePage) {
+    EXPECT_EQ(upperCp1252(QString::fromUtf8("àèéìòù ÿ abc")), QString::fromUtf8("ÀÈÉÌÒÙ Ÿ ABC"));
+    EXPECT_EQ(upperCp1252(QString::fromUtf8("straße µ")), QString::fromUtf8("STRAßE µ"));
+}

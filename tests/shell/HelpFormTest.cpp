@@ -23,7 +23,9 @@ protected:
 TEST_F(HelpForm, ParagraphsAreJoinedByOneEmptyLineAndEachTopicStartsAfresh) {
     tp.modal.expect("frmHelpForm", [](QWidget& w) {
         auto& h = static_cast<frmHelpForm&>(w);
+        EXPECT_EQ(h.windowTitle(), " Guida in linea");
         EXPECT_EQ(h.lblTitolo->text(), "Uno");
+        EXPECT_DOUBLE_EQ(h.lblTitolo->font().pointSizeF(), 9.75);
         EXPECT_EQ(h.txtTesto->text(), "solo");
     });
     ShowHelpTopic({"Uno", {"solo"}});

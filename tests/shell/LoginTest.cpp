@@ -103,6 +103,18 @@ TEST_F(Login, WrongPasswordIsRefusedAndTheBoxEmptied) {
     EXPECT_EQ(tp.messages.last().text, QString::fromUtf8("Non è stata immessa nessuna password."));
 }
 
+TEST_F(Login, OnlyBlanksAreTrimmedFromThePassword) {
+    frmPassword& w = login();
+    const QChar noBreakSpace(0xA0);
+    w.txtPW->setText(QString(noBreakSpace));
+    EXPECT_TRUE(w.cmdAccedi->isEnabled()) << "a no-break space is not a blank";
+    w.txtPW->setText(QStringLiteral("pianoforterosa") + noBreakSpace);
+    w.cmdAccedi->click();
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(tp.messages.last().text, "Password errata.");
+    EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+}
+
 TEST_F(Login, HelpIconSwapsTenTimesThenStaysPurple) {
     frmPassword& w = login();
     int swaps = 0;
