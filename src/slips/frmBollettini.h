@@ -172,6 +172,6 @@ private:
     void deleteFailed(RecordArchive& archive);
 };
 
-// An amount as a whole number with its thousands grouped ("#,##0"); the
-// separator is the point.
+// An amount as a whole number with its thousands grouped ("#,##0") by the
+// user locale's thousands separator.
 QString FormatWholeAmount(Currency amount);

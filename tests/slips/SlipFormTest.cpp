@@ -346,6 +346,7 @@ TEST_F(SlipForm, SaveNeedsOneOfTheTenBoxesButThePayerBlockIsEnough) {
     f.imgSalva_Click();
     EXPECT_EQ(last().text, "Si prega di compilare le caselle del bollettino prima di eseguire il salvataggio.");
     EXPECT_EQ(last().title, "Attenzione: salvataggio non applicabile");
+    EXPECT_EQ(last().icon, MsgIcon::Exclamation);
     EXPECT_FALSE(QFile::exists(archive()));
 
     f.txtVia->setText("VIA ROMA 1");
@@ -358,19 +359,27 @@ TEST_F(SlipForm, DeleteShowsThePreviousSlipAndEmptiesTheArchiveOnTheLast) {
     store({slip("1", "UNO"), slip("2", "DUE"), slip("3", "TRE")});
     frmBollettini& f = open();
     f.imgGuida_Click();
+    EXPECT_EQ(last().text, QString::fromUtf8("La cancellazione può essere applicata soltanto ad un bollettino già "
+                                             "presente in archivio.\r\n\r\nSe si vuole semplicemente vuotare tutti "
+                                             "i campi di testo, fare clic su Nuovo."));
     EXPECT_EQ(last().title, "Operazione non applicabile");
+    EXPECT_EQ(last().icon, MsgIcon::Information);
 
     f.cmdPrimo_Click();
     tp.messages.answers = {MsgAnswer::No};
     f.imgGuida_Click();
     EXPECT_EQ(last().text, "Si vuole proprio cancellare il bollettino n. 1?");
+    EXPECT_EQ(last().title, "Conferma eliminazione bollettino");
     EXPECT_EQ(last().icon, MsgIcon::Question);
+    EXPECT_EQ(last().buttons, platform::MsgButtons::YesNo);
     EXPECT_EQ(bytes().size(), 3 * 601);
     EXPECT_EQ(f.lblPosizione->text(), " 1");
 
     tp.messages.answers = {MsgAnswer::Yes};
     f.imgGuida_Click();
     EXPECT_EQ(last().text, kRemoved);
+    EXPECT_EQ(last().title, "Cancellazione terminata");
+    EXPECT_EQ(last().icon, MsgIcon::Information);
     EXPECT_EQ(f.lblPosizione->text(), " 1");
     EXPECT_EQ(f.txtIntestatario01->text(), "DUE");
     EXPECT_EQ(bytes().size(), 1202);
@@ -403,6 +412,7 @@ TEST_F(SlipForm, EmptyYearAndTrailingPartialRecord) {
     f.cmdAvanti_Click();
     EXPECT_EQ(last().text, kEmptyArchive);
     EXPECT_EQ(last().title, "Attenzione!");
+    EXPECT_EQ(last().icon, MsgIcon::Exclamation);
     EXPECT_EQ(f.lblPosizione->text(), "");
 
     store({slip("1", "UNO")}, QByteArray(399, 'x'));
@@ -461,6 +471,7 @@ TEST_F(SlipForm, RecordNumberOutsideTheArchiveIsNeitherSavedNorDeleted) {
     f.imgSalva_Click();
     EXPECT_EQ(last().text, "Impossibile salvare le modifiche.");
     EXPECT_EQ(last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(last().title, "Messaggio di errore");
     EXPECT_EQ(f.lblPosizione->text(), "");
     EXPECT_EQ(f.txtIntestatario01->text(), "");
     EXPECT_EQ(record(1).Payee1, "UNO");

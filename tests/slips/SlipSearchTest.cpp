@@ -348,6 +348,13 @@ TEST_F(SlipSearch, RowTooltipRepeatsTheLineUnderThePointer) {
     f.List1_MouseMove(Qt::LeftButton, f.List1->visualItemRect(f.List1->item(0)).center());
     EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(1)->text() + " ") << "a held button changes nothing";
 
+    // The row runs the whole width of the list, past the end of its text.
+    f.List1_MouseMove(Qt::NoButton, QPoint(f.List1->viewport()->width() - 3, second.center().y()));
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(1)->text() + " ");
+    f.List1_MouseMove(Qt::NoButton, QPoint(f.List1->viewport()->width() - 3,
+                                           f.List1->visualItemRect(f.List1->item(0)).center().y()));
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(0)->text() + " ");
+
     QTest::mouseMove(f.List1->viewport(), QPoint(5, f.List1->viewport()->height() - 3));
     EXPECT_EQ(f.List1->toolTip(), QString()) << "below the last line";
 }
