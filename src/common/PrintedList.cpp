@@ -2,6 +2,7 @@
 
 #include "common/SortedList.h"
 #include "platform/Messages.h"
+#include "platform/Program.h"
 #include "platform/Printers.h"
 
 #include <QApplication>
@@ -131,7 +132,7 @@ ListPrintOutcome PrintList(const QStringList& lines, const PrintedListLayout& la
     if (job.ok())
         return ListPrintOutcome::Printed;
 
-    QApplication::beep();
+    platform::program().beep();
     MsgBox(kPrintFailure, MsgIcon::Critical, MsgButtons::OK, layout.errorTitle);
     return ListPrintOutcome::Failed;
 }

@@ -16,6 +16,8 @@ public:
     virtual bool ended() const = 0;
     // The hourglass for the whole screen (true) or the default pointer (false).
     virtual void setBusy(bool busy) = 0;
+    // The system's warning sound.
+    virtual void beep() = 0;
 };
 
 class IModalRunner {

@@ -70,6 +70,7 @@ public:
         QCoreApplication::exit(0);
     }
     bool ended() const override { return ended_; }
+    void beep() override { QApplication::beep(); }
     void setBusy(bool busy) override {
         if (busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);

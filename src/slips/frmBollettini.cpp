@@ -7,6 +7,7 @@
 #include "common/Settings.h"
 #include "common/SlipRecord.h"
 #include "platform/Messages.h"
+#include "platform/Program.h"
 #include "platform/UserLocale.h"
 #include "printing/frmImposta.h"
 #include "printing/frmStampaCH8bisL1.h"
@@ -127,7 +128,7 @@ QPushButton* browseButton(QWidget* parent, Pictures::Browse step, const QString&
     return button;
 }
 
-void beep() { QApplication::beep(); }
+void beep() { platform::program().beep(); }
 
 } // namespace
 

@@ -308,7 +308,7 @@ void frmFindValori::pickSlip(SlipListMode mode) {
 }
 
 void frmFindValori::pickFailed() {
-    QApplication::beep();
+    platform::program().beep();
     MsgBox(QStringLiteral("Impossibile aprire il file."), MsgIcon::Critical, MsgButtons::OK,
            QStringLiteral("Attenzione: messaggio di errore"));
 }

@@ -2,6 +2,7 @@
 
 #include "common/Pictures.h"
 #include "platform/Messages.h"
+#include "platform/Program.h"
 #include "platform/UserLocale.h"
 #include "shell/frmHelpForm.h"
 #include "slips/PictureButton.h"
@@ -96,7 +97,7 @@ void frmSetNumPreven::cmdSeparatore_Click() {
         return;
     }
 
-    QApplication::beep();
+    platform::program().beep();
     const MsgAnswer answer = MsgBox(
         QString::fromUtf8("E' stato rilevato che il computer su cui si lavora utilizza il punto anziché la virgola "
                           "come separatore decimale.") +
@@ -107,7 +108,7 @@ void frmSetNumPreven::cmdSeparatore_Click() {
         MsgIcon::Exclamation, MsgButtons::YesNo, QString::fromLatin1(kProgramTitle));
 
     if (answer != MsgAnswer::Yes) {
-        QApplication::beep();
+        platform::program().beep();
         information(QString::fromUtf8("Il separatore decimale non è stato cambiato.") + kBlankLine +
                         QString::fromUtf8("Si tenga presente che ciò non consentirà di utilizzare correttamente "
                                           "il programma."),

@@ -434,6 +434,7 @@ TEST_F(SlipForm, FailedSaveKeepsTheBoxesAndTheRecordNumber) {
     EXPECT_EQ(last().text, kSaveError);
     EXPECT_EQ(last().icon, MsgIcon::None);
     EXPECT_EQ(last().title, "Messaggio di errore");
+    EXPECT_EQ(tp.program.beeps, 1);
     EXPECT_EQ(f.lblPosizione->text(), "") << "a failed append leaves a new slip new";
     EXPECT_EQ(f.txtIntestatario01->text(), "ROSSI");
 

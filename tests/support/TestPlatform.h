@@ -86,6 +86,8 @@ public:
     bool endedFlag = false;
     int busyDepth = 0;
     int busyCalls = 0;
+    int beeps = 0;
+    void beep() override { ++beeps; }
     void end() override { endedFlag = true; }
     bool ended() const override { return endedFlag; }
     void setBusy(bool busy) override {
