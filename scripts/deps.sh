@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
   libgtest-dev googletest libbenchmark-dev
-  fonts-liberation poppler-utils xvfb xauth
+  fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth
 )
 
 missing=()

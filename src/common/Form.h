@@ -32,6 +32,13 @@ public:
     // The window's background colour (&HBBGGRR).
     void setBackColor(unsigned int vb);
     static void place(QWidget* w, int left, int top, int width, int height);
+    // The pressed look of a picture button: while a mouse button is held it
+    // stands 20 twips right of and below its resting position (in twips).
+    static constexpr int kPressShift = 20;
+    static void showPressed(QWidget* w, int restLeft, int restTop, bool pressed) {
+        const int shift = pressed ? kPressShift : 0;
+        w->move(tw(restLeft + shift), tw(restTop + shift));
+    }
 
 signals:
     void finished();

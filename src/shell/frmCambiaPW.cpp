@@ -48,11 +48,6 @@ bool storable(const QString& password) {
     return true;
 }
 
-void pressDown(ClickLabel* picture, int left, int top) {
-    picture->move(Form::tw(left + frmCambiaPW::kPressOffset), Form::tw(top + frmCambiaPW::kPressOffset));
-}
-
-void pressUp(ClickLabel* picture, int left, int top) { picture->move(Form::tw(left), Form::tw(top)); }
 
 } // namespace
 
@@ -212,18 +207,18 @@ void frmCambiaPW::cmdOK_Click() {
     Unload();
 }
 
-void frmCambiaPW::picAsterischi_MouseDown() { pressDown(picAsterischi, kAsterischiLeft, kPicturesTop); }
+void frmCambiaPW::picAsterischi_MouseDown() { showPressed(picAsterischi, kAsterischiLeft, kPicturesTop, true); }
 
 void frmCambiaPW::picAsterischi_MouseUp() {
-    pressUp(picAsterischi, kAsterischiLeft, kPicturesTop);
+    showPressed(picAsterischi, kAsterischiLeft, kPicturesTop, false);
     const auto mode = txtOldPW->echoMode() != QLineEdit::Password ? QLineEdit::Password : QLineEdit::Normal;
     for (TextBox* box : {txtOldPW, txtNewPW, txtConfirmNew})
         box->setEchoMode(mode);
 }
 
-void frmCambiaPW::picGuida_MouseDown() { pressDown(picGuida, kGuidaLeft, kPicturesTop); }
+void frmCambiaPW::picGuida_MouseDown() { showPressed(picGuida, kGuidaLeft, kPicturesTop, true); }
 
 void frmCambiaPW::picGuida_MouseUp() {
-    pressUp(picGuida, kGuidaLeft, kPicturesTop);
+    showPressed(picGuida, kGuidaLeft, kPicturesTop, false);
     ShowHelpTopic(HelpTopics::AccessPassword());
 }

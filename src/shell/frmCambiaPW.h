@@ -13,12 +13,10 @@ class frmCambiaPW : public Form {
 public:
     frmCambiaPW();
 
-    // Design positions of the two pictures, in twips; a pressed picture sits
-    // kPressOffset twips further right and down.
+    // Design positions of the two pictures, in twips.
     static constexpr int kAsterischiLeft = 270;
     static constexpr int kGuidaLeft = 6120;
     static constexpr int kPicturesTop = 3090;
-    static constexpr int kPressOffset = 20;
 
     Panel* picContainer;
     ClickLabel* lblInfo;

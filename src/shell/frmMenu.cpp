@@ -19,7 +19,6 @@ constexpr int kTwipsPerPixel = 15;
 // Resting positions of the tool pictures and the shift of their pressed look.
 constexpr int kGuidaLeft = 90, kGuidaTop = 180, kGuidaWidth = 435, kGuidaHeight = 420;
 constexpr int kEsciLeft = 225, kEsciTop = 7515, kEsciWidth = 255, kEsciHeight = 270;
-constexpr int kPressShift = 20;
 
 // The banner: where it starts, where it wraps, how far one step moves it.
 constexpr int kBannerStart = 9890;
@@ -287,20 +286,20 @@ void frmMenu::lblRiepilogo_MouseUp(Qt::MouseButton) {
 // ---------------------------------------------------------------- help and exit
 
 void frmMenu::imgGuida_MouseDown(Qt::MouseButton) {
-    place(imgGuida, kGuidaLeft + kPressShift, kGuidaTop + kPressShift, kGuidaWidth, kGuidaHeight);
+    showPressed(imgGuida, kGuidaLeft, kGuidaTop, true);
 }
 
 void frmMenu::imgGuida_MouseUp(Qt::MouseButton) {
-    place(imgGuida, kGuidaLeft, kGuidaTop, kGuidaWidth, kGuidaHeight);
+    showPressed(imgGuida, kGuidaLeft, kGuidaTop, false);
     ShowHelpTopic(HelpTopics::Overview());
 }
 
 void frmMenu::imgEsci_MouseDown(Qt::MouseButton) {
-    place(imgEsci, kEsciLeft + kPressShift, kEsciTop + kPressShift, kEsciWidth, kEsciHeight);
+    showPressed(imgEsci, kEsciLeft, kEsciTop, true);
 }
 
 void frmMenu::imgEsci_MouseUp(Qt::MouseButton) {
-    place(imgEsci, kEsciLeft, kEsciTop, kEsciWidth, kEsciHeight);
+    showPressed(imgEsci, kEsciLeft, kEsciTop, false);
     Unload();
     platform::program().end();
 }

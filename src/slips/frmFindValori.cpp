@@ -327,11 +327,11 @@ void frmFindValori::picChiudi01_MouseUp(Qt::MouseButton) {
 }
 
 void frmFindValori::picStampa_MouseDown(Qt::MouseButton) {
-    place(picStampa, kStampaLeft + kPressOffset, kStampaTop + kPressOffset, kPictureSize, kPictureSize);
+    showPressed(picStampa, kStampaLeft, kStampaTop, true);
 }
 
 void frmFindValori::picStampa_MouseUp(Qt::MouseButton) {
-    place(picStampa, kStampaLeft, kStampaTop, kPictureSize, kPictureSize);
+    showPressed(picStampa, kStampaLeft, kStampaTop, false);
 }
 
 void frmFindValori::picStampa_Click() { PrintList(ListLines(*List1), SlipListPrintLayout(year())); }

@@ -40,7 +40,6 @@ public:
 
     // Where the print picture rests, in twips.
     static constexpr int kStampaLeft = 240, kStampaTop = 4860;
-    static constexpr int kPressOffset = 20;
 
     void cmdEsecutore_Click();
     void cmdTotale_Click();
