@@ -38,7 +38,8 @@ bool SavePasswordStore(const QString& P, QLabel* lblPwDark) {
 
 void InstallProgramFolder() {
     const QString folder = programFolder();
-    if (QDir(folder).exists())
+    const QDir dir(folder);
+    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         return;
     if (!QDir().mkpath(folder))
         return; // the login then reports the damaged installation

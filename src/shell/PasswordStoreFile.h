@@ -23,8 +23,8 @@ bool LoadPasswordStore(QLabel* lblPwDark);
 // lblPwDark and writes it to the store. Returns whether the write succeeded.
 bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
 
-// First start: when the program folder does not exist yet, create it and
-// write the store with the initial password and copy the manual there (the
-// Windows installer's job).
-// A folder that exists is left alone, damaged or not.
+// First start: when the program folder does not exist yet, or is still
+// empty, create it and write the store with the initial password and copy the
+// manual there (the Windows installer's job). A folder that holds anything is
+// an installation and is left alone, damaged or not.
 void InstallProgramFolder();

@@ -35,10 +35,18 @@ TEST_F(Login, FirstStartInstallsTheStoreWithTheInitialPassword) {
     EXPECT_EQ(store.readAll(), QByteArray("[Uninstall]\r\nSettings=,<^rS77b8L5)Gr\r\n"));
 }
 
-TEST_F(Login, AnExistingFolderIsNeverReinstalled) {
-    QFile::remove(tp.path("Quillora/unins000.dll"));
+TEST_F(Login, AnInstalledFolderIsNeverReinstalledButAnEmptyOneIs) {
+    QFile::remove(tp.path("Quillora/unins000.dll")); // Guida.pdf or archives may remain
+    QFile other(tp.path("Quillora/2026.ccp"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
     InstallProgramFolder();
     EXPECT_FALSE(QFile::exists(tp.path("Quillora/unins000.dll")));
+
+    ASSERT_TRUE(QFile::remove(tp.path("Quillora/2026.ccp")));
+    QFile::remove(tp.path("Quillora/Guida.pdf"));
+    InstallProgramFolder(); // a folder made beforehand, still empty
+    EXPECT_TRUE(QFile::exists(tp.path("Quillora/unins000.dll")));
 }
 
 TEST_F(Login, MissingOrBlankStoreEndsTheProgramWithTheCriticalMessage) {
