@@ -4,6 +4,8 @@
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
 
+#include "BenchArchive.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -31,27 +33,8 @@ SlipRecord sampleSlip(int i) {
     return r;
 }
 
-QByteArray archiveBytes(int n) {
-    QByteArray bytes;
-    bytes.reserve(qsizetype(n) * SlipRecord::Length);
-    for (int i = 0; i < n; ++i)
-        bytes += sampleSlip(i).encode();
-    return bytes;
-}
-
-struct Fixture {
-    explicit Fixture(int n) : bytes(archiveBytes(n)) { reset(); }
-
-    void reset() {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-            std::abort();
-    }
-
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("2012.ccp"));
-    QString temp = dir.filePath(QStringLiteral("2012.tmp"));
-    QByteArray bytes;
+struct Fixture : BenchArchive {
+    explicit Fixture(int n) : BenchArchive(n, sampleSlip) {}
 };
 
 void BM_Count(benchmark::State& state) {

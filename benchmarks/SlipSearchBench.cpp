@@ -8,6 +8,8 @@
 #include "common/SortedList.h"
 #include "slips/SlipSearch.h"
 
+#include "BenchArchive.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
@@ -52,19 +54,8 @@ void ensureApplication() {
     static QApplication app(argc, argv);
 }
 
-struct Archive {
-    explicit Archive(int n) {
-        QByteArray bytes;
-        bytes.reserve(qsizetype(n) * SlipRecord::Length);
-        for (int i = 0; i < n; ++i)
-            bytes += sampleSlip(i).encode();
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-            std::abort();
-    }
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("2012.ccp"));
-    QString temp = dir.filePath(QStringLiteral("2012.tmp"));
+struct Archive : BenchArchive {
+    explicit Archive(int n) : BenchArchive(n, sampleSlip) {}
 };
 
 void BM_SlipSearchList(benchmark::State& state) {
