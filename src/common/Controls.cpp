@@ -350,8 +350,11 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QPointer<ClickLabel> self(this);
     if (MouseUp)
         MouseUp(event->button());
+    if (self && Click && event->button() == Qt::LeftButton)
+        Click();
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent*) {

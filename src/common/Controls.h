@@ -137,6 +137,8 @@ public:
     std::function<void(Qt::MouseButton)> MouseUp;
     std::function<void()> MouseMove;
     std::function<void()> DblClick;
+    // A click: the release of the left button, after MouseUp.
+    std::function<void()> Click;
 
     void setForeColor(unsigned int vb);
     unsigned int foreColor() const { return fore_; }

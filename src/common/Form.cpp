@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMetaObject>
 
 namespace {
@@ -84,6 +86,11 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::setClientSizeTwips(int width, int height) { setFixedSize(tw(width), tw(height)); }
+
+void Form::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
 
 void Form::setBackColor(unsigned int vb) {
     setAutoFillBackground(true);

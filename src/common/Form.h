@@ -29,6 +29,8 @@ public:
     // Positions and sizes as the Windows program gave them, in twips.
     static int tw(int twips) { return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30); }
     void setClientSizeTwips(int width, int height);
+    // Puts the window in the middle of the screen.
+    void centreOnScreen();
     // The window's background colour (&HBBGGRR).
     void setBackColor(unsigned int vb);
     static void place(QWidget* w, int left, int top, int width, int height);

@@ -6,8 +6,6 @@
 #include "printing/MarginValue.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace {
 
@@ -171,8 +169,7 @@ frmImposta::frmImposta() : Form(Kind::Dialog) {
     setTabOrder(vsMmSup, cmdApplica);
     setTabOrder(cmdApplica, cmdAnnulla);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }

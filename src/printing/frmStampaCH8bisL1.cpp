@@ -10,8 +10,6 @@
 #include "printing/frmImposta.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 
 using namespace platform;
 
@@ -121,8 +119,7 @@ frmStampaCH8bisL1::frmStampaCH8bisL1() : Form(Kind::Dialog) {
     setTabOrder(vsCopie, cmdStampa);
     setTabOrder(cmdStampa, cmdAnnulla);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }

@@ -9,8 +9,6 @@
 #include "shell/PrintTextBox.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 
 using namespace platform;
 
@@ -92,8 +90,7 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     cmdChiudi->setCursor(Qt::PointingHandCursor);
     place(cmdChiudi, 6930, 6660, 1695, 480);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }

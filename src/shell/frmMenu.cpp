@@ -1,5 +1,6 @@
 #include "shell/frmMenu.h"
 
+#include "common/PictureButton.h"
 #include "common/Pictures.h"
 #include "platform/Program.h"
 #include "shell/HelpTopics.h"
@@ -39,15 +40,9 @@ const QString kButtonStyle = QStringLiteral(
     "QPushButton:disabled { border: none; }");
 
 QPushButton* pictureButton(QWidget* parent, const QPixmap& picture, const QString& caption) {
-    auto* button = new QPushButton(parent);
-    QIcon icon(picture);
-    icon.addPixmap(picture, QIcon::Disabled);
-    button->setIcon(icon);
-    button->setIconSize(picture.size());
+    QPushButton* button = makePictureButton(parent, picture, caption);
+    button->setToolTip(QString()); // the caption label under it names it
     button->setStyleSheet(kButtonStyle);
-    button->setAccessibleName(caption);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

@@ -5,8 +5,6 @@
 
 #include <QEvent>
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace {
 
@@ -63,8 +61,7 @@ frmMenuAnagrafica::frmMenuAnagrafica() : Form(Kind::Dialog) {
     cmdApri->setCursor(Qt::PointingHandCursor);
     place(cmdApri, 2160, 2700, 2505, 525);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }

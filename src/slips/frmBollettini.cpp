@@ -369,37 +369,21 @@ void frmBollettini::wire() {
     connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
     connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
 
-    // An icon's click is the release of the left button after its MouseUp.
     imgNuovo->MouseDown = [this](Qt::MouseButton b) { imgNuovo_MouseDown(b); };
-    imgNuovo->MouseUp = [this](Qt::MouseButton b) {
-        imgNuovo_MouseUp(b);
-        if (b == Qt::LeftButton)
-            imgNuovo_Click();
-    };
+    imgNuovo->MouseUp = [this](Qt::MouseButton b) { imgNuovo_MouseUp(b); };
+    imgNuovo->Click = [this] { imgNuovo_Click(); };
     imgSalva->MouseDown = [this](Qt::MouseButton b) { imgSalva_MouseDown(b); };
-    imgSalva->MouseUp = [this](Qt::MouseButton b) {
-        imgSalva_MouseUp(b);
-        if (b == Qt::LeftButton)
-            imgSalva_Click();
-    };
+    imgSalva->MouseUp = [this](Qt::MouseButton b) { imgSalva_MouseUp(b); };
+    imgSalva->Click = [this] { imgSalva_Click(); };
     imgCerca->MouseDown = [this](Qt::MouseButton b) { imgCerca_MouseDown(b); };
-    imgCerca->MouseUp = [this](Qt::MouseButton b) {
-        imgCerca_MouseUp(b);
-        if (b == Qt::LeftButton)
-            imgCerca_Click();
-    };
+    imgCerca->MouseUp = [this](Qt::MouseButton b) { imgCerca_MouseUp(b); };
+    imgCerca->Click = [this] { imgCerca_Click(); };
     imgStampa->MouseDown = [this](Qt::MouseButton b) { imgStampa_MouseDown(b); };
-    imgStampa->MouseUp = [this](Qt::MouseButton b) {
-        imgStampa_MouseUp(b);
-        if (b == Qt::LeftButton)
-            imgStampa_Click();
-    };
+    imgStampa->MouseUp = [this](Qt::MouseButton b) { imgStampa_MouseUp(b); };
+    imgStampa->Click = [this] { imgStampa_Click(); };
     imgGuida->MouseDown = [this](Qt::MouseButton b) { imgGuida_MouseDown(b); };
-    imgGuida->MouseUp = [this](Qt::MouseButton b) {
-        imgGuida_MouseUp(b);
-        if (b == Qt::LeftButton)
-            imgGuida_Click();
-    };
+    imgGuida->MouseUp = [this](Qt::MouseButton b) { imgGuida_MouseUp(b); };
+    imgGuida->Click = [this] { imgGuida_Click(); };
     imgImposta->MouseDown = [this](Qt::MouseButton b) { imgImposta_MouseDown(b); };
     imgImposta->MouseUp = [this](Qt::MouseButton b) { imgImposta_MouseUp(b); };
 

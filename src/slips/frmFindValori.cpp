@@ -14,9 +14,7 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -124,8 +122,7 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     setTabOrder(cmdCliente, cmdData);
     Text1->setFocus(Qt::OtherFocusReason);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }
@@ -160,11 +157,8 @@ void frmFindValori::wire() {
     };
 
     picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
-    picStampa->MouseUp = [this](Qt::MouseButton b) {
-        picStampa_MouseUp(b);
-        if (b == Qt::LeftButton)
-            picStampa_Click();
-    };
+    picStampa->MouseUp = [this](Qt::MouseButton b) { picStampa_MouseUp(b); };
+    picStampa->Click = [this] { picStampa_Click(); };
 }
 
 // ------------------------------------------------------------ the archive

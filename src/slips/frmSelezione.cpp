@@ -6,15 +6,13 @@
 #include "printing/frmImposta.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
-#include "slips/PictureButton.h"
+#include "common/PictureButton.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmSetNumPreven.h"
 
 #include <QDate>
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 
 using namespace platform;
 
@@ -131,8 +129,7 @@ frmSelezione::frmSelezione() : Form(Kind::TopLevel) {
     setTabOrder(picSettings, cmdGuida);
     setTabOrder(cmdGuida, cmdChiudi);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     wire();
 }

@@ -5,7 +5,7 @@
 #include "platform/Program.h"
 #include "platform/UserLocale.h"
 #include "shell/frmHelpForm.h"
-#include "slips/PictureButton.h"
+#include "common/PictureButton.h"
 
 #include <QApplication>
 

@@ -105,3 +105,13 @@ TEST_F(FieldRules, EnableWhileFilledCountsOnlyBlanksAsEmpty) {
 }
 
 } // namespace
+
+TEST(ClickLabelEvents, ClickFollowsMouseUpOnTheLeftButtonOnly) {
+    ClickLabel picture;
+    QStringList events;
+    picture.MouseUp = [&](Qt::MouseButton) { events << "up"; };
+    picture.Click = [&] { events << "click"; };
+    QTest::mouseClick(&picture, Qt::LeftButton);
+    QTest::mouseClick(&picture, Qt::RightButton);
+    EXPECT_EQ(events, QStringList({"up", "click", "up"}));
+}

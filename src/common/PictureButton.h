@@ -1,7 +1,6 @@
 #pragma once
-// The picture buttons of the year chooser and the decimal-separator dialog: a
-// flat push button that shows a picture, with a tooltip that is also what
-// accessibility tools read, and the hand pointer.
+// A picture button: a flat push button that shows a picture, with a tooltip
+// that is also what accessibility tools read, and the hand pointer.
 
 #include <QPixmap>
 #include <QPushButton>
