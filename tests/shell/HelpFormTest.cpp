@@ -1,6 +1,5 @@
 #include "platform/Printers.h"
 #include "shell/frmHelpForm.h"
-#include "support/FakeDesktop.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 
@@ -15,7 +14,7 @@ class HelpForm : public ::testing::Test {
 protected:
     TestPlatform tp;
     RecordingPrinter printer;
-    FakeDesktop desktop;
+    FakeDesktop& desktop = tp.desktop;
     void SetUp() override { platform::setPrinterForTesting(&printer); }
     void TearDown() override { platform::setPrinterForTesting(nullptr); }
 };

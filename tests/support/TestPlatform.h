@@ -5,6 +5,8 @@
 // program folder.
 
 #include "common/Form.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeServices.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -103,6 +105,11 @@ public:
     // An Italian user: decimal comma, thousands point.
     platform::MemoryUserLocale locale{QStringLiteral(","), QStringLiteral(".")};
     QTemporaryDir dir;
+    // The desktop, clipboard, choosers and writers install themselves.
+    FakeDesktop desktop;
+    FakeClipboard clipboard;
+    ScriptedChoosers choosers;
+    RecordingWriters writers;
 
     TestPlatform() {
         platform::setMessages(&messages);
