@@ -471,8 +471,7 @@ TEST_F(SlipSearch, ClosePictureShowsItsPressedLookThenClosesWritingNothing) {
 
 TEST_F(SlipSearch, PrintsTheListAsShownWithTheSlipFormsYear) {
     store(three);
-    RecordingPrinter printer;
-    ScopedPrinter scope(printer);
+    RecordingPrinter& printer = tp.printer;
     frmFindValori& f = search();
     f.cmdTotale_Click(); // the title does not depend on the layout
     const QStringList shown = lines(f);
@@ -501,8 +500,7 @@ TEST_F(SlipSearch, PrintsTheListAsShownWithTheSlipFormsYear) {
 }
 
 TEST_F(SlipSearch, PrintRefusesAnEmptyListAndReportsAFailedJob) {
-    RecordingPrinter printer;
-    ScopedPrinter scope(printer);
+    RecordingPrinter& printer = tp.printer;
     frmFindValori& f = search();
     f.picStampa_Click();
     ASSERT_EQ(tp.messages.shown.size(), 1u);
