@@ -50,6 +50,17 @@ TEST(PlatformServices, AnOwnRecorderLiesOverTheTestPlatformsPrinter) {
     EXPECT_NE(dynamic_cast<platform::QtPrintSurface*>(&platform::printer()), nullptr);
 }
 
+TEST(PlatformServices, TheRealClipboardHoldsExactlyWhatWasPut) {
+    platform::IClipboard& board = platform::clipboard();
+    const QString saved = board.text();
+    for (const QString& text : {QStringLiteral("Conto 00184 – causale: \"affitto\" & spese\n2° rata"),
+                                QStringLiteral("  blanks kept  "), QStringLiteral("\U0001F600")}) {
+        EXPECT_TRUE(board.setText(text));
+        EXPECT_EQ(board.text(), text);
+    }
+    board.setText(saved);
+}
+
 TEST(PlatformServices, QtsOwnTextsSpeakItalian) {
     const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm");
     QTranslator* translator = platform::installItalianTranslations(*QCoreApplication::instance());
