@@ -2,6 +2,7 @@
 
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
+#include "common/LookupPick.h"
 #include "common/Pictures.h"
 #include "common/PrintedList.h"
 #include "common/RecordArchive.h"
@@ -25,22 +26,11 @@ namespace {
 constexpr int kClientWidth = 10080, kClientHeight = 5460;
 constexpr int kPictureSize = 480;
 constexpr int kChiudiLeft = 9360;
-// Records read at a time while a pick looks for its slip.
-constexpr qint64 kPickRun = 1024;
 
 QFont verdana(qreal points) {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(points);
     return font;
-}
-
-ClickLabel* picture(QWidget* parent, const QPixmap& pixmap, const QString& toolTip) {
-    auto* label = new ClickLabel(parent);
-    label->setPicture(pixmap, toolTip);
-    label->setAlignment(Qt::AlignCenter);
-    label->setHandPointer();
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
 }
 
 // The close picture held down: the cross a little smaller and further in.
@@ -98,8 +88,7 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     List1->setAccessibleName(windowTitle());
     place(List1, 120, 1260, 9840, 3360);
 
-    lblClick = new ClickLabel(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
-    lblClick->setAlignment(Qt::AlignCenter);
+    lblClick = new PictureButton(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
     lblClick->setForeColor(Colors::DarkRed);
     lblClick->setVisible(false);
     place(lblClick, 120, 4620, 9840, 240);
@@ -107,11 +96,11 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     lblMemory = new QLabel(this);
     lblMemory->setVisible(false);
 
-    picStampa = picture(this, Pictures::printer(tw(kPictureSize)), QStringLiteral(" Stampa "));
+    picStampa = new PictureButton(this, Pictures::printer(tw(kPictureSize)), QStringLiteral(" Stampa "));
     place(picStampa, kStampaLeft, kStampaTop, kPictureSize, kPictureSize);
-    picChiudi01 = picture(this, Pictures::redCross(tw(kPictureSize), tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    picChiudi01 = new PictureButton(this, Pictures::redCross(tw(kPictureSize), tw(kPictureSize)), QStringLiteral(" Chiudi "));
     place(picChiudi01, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
-    picChiudi02 = picture(this, pressedCross(tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    picChiudi02 = new PictureButton(this, pressedCross(tw(kPictureSize)), QStringLiteral(" Chiudi "));
     place(picChiudi02, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
     picChiudi02->setVisible(false);
 
@@ -155,10 +144,14 @@ void frmFindValori::wire() {
         picChiudi02->releaseMouse();
         picChiudi01_MouseUp(b);
     };
+    picChiudi01->MouseUp = [this](Qt::MouseButton b) {
+        picChiudi02->releaseMouse();
+        picChiudi01_MouseUp(b);
+    };
 
     picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
     picStampa->MouseUp = [this](Qt::MouseButton b) { picStampa_MouseUp(b); };
-    picStampa->Click = [this] { picStampa_Click(); };
+    WireTools(this, {{picStampa, [this] { picStampa_Click(); }}});
 }
 
 // ------------------------------------------------------------ the archive
@@ -252,52 +245,18 @@ void frmFindValori::pickSlip(SlipListMode mode) {
     if (line.isEmpty())
         return;
 
-    SlipRecord found;
-    qint64 number = 0;
-    {
-        RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-        if (!archive.OpenArchive()) {
-            pickFailed();
-            return;
-        }
-        const qint64 count = archive.RecordCount();
-        QByteArray bytes;
-        for (qint64 first = 1; first <= count && number == 0; first += kPickRun) {
-            const qint64 run = std::min(kPickRun, count - first + 1);
-            if (!archive.ReadRecords(first, run, bytes)) {
-                archive.CloseArchive();
-                pickFailed();
-                return;
-            }
-            for (qint64 i = 0; i < run; ++i) {
-                const SlipRecord slip = SlipRecord::decode(
-                    QByteArray::fromRawData(bytes.constData() + i * SlipRecord::Length, SlipRecord::Length));
-                if (SlipLine(mode, slip, first + i) == line) {
-                    found = slip;
-                    number = first + i;
-                    break;
-                }
-            }
-        }
-    }
-    if (number == 0)
+    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
+    PickedRecord<SlipRecord> found;
+    const PickOutcome outcome = ResolvePickedLine<SlipRecord>(
+        archive, line, [mode](const SlipRecord& slip, qint64 number) { return SlipLine(mode, slip, number); }, found);
+    if (outcome == PickOutcome::Failed)
+        return pickFailed();
+    if (outcome == PickOutcome::NoMatch)
         return; // the line matches no record: the search stays open
 
     frmBollettini& slips = Forms::get<frmBollettini>();
-    slips.txtCC->setText(found.AccountNumber);
-    slips.txtCifre->setText(found.Euros);
-    slips.txtCentCifra->setText(found.Cents);
-    slips.txtIntestatario01->setText(found.Payee1);
-    slips.txtIntestatario02->setText(found.Payee2);
-    slips.txtCausale01->setText(found.Reason1);
-    slips.txtCausale02->setText(found.Reason2);
-    slips.txtMittente01->setText(found.Payer1);
-    slips.txtMittente02->setText(found.Payer2);
-    slips.txtVia->setText(found.Street);
-    slips.txtCAP->setText(found.PostCode);
-    slips.txtLuogo->setText(found.Town);
-    slips.txtNote->setText(found.Notes);
-    slips.lblPosizione->setText(QLatin1Char(' ') + QString::number(number));
+    WriteBoxes<SlipRecord>(slips, SlipBoxes, found.record);
+    ShowRecordNumber(slips.lblPosizione, found.number);
     Unload();
 }
 
