@@ -21,23 +21,23 @@ constexpr int kIconSize = 600;
 IdentifierChecker::IdentifierChecker(const CheckerDesign& design) : Form(Kind::Dialog), design_(design) {
     setObjectName(QLatin1String(design.className));
     setWindowTitle(design.title);
-    setClientSizeTwips(6600, 4020);
+    setClientSizeTwips(7800, 4020);
     setBackColor(Colors::LightGrey);
 
     picContainer = new Panel(this, Colors::White);
     picContainer->setObjectName(QStringLiteral("picContainer"));
-    place(picContainer, 120, 120, 6360, 2820);
+    place(picContainer, 120, 120, 7560, 2820);
 
-    imgLogo = new PictureButton(picContainer, CheckPictures::logo(design.logoCaption, tw(6120), tw(720)), QString());
+    imgLogo = new PictureButton(picContainer, CheckPictures::logo(design.logoCaption, tw(7320), tw(720)), QString());
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setAccessibleName(design.logoCaption);
-    place(imgLogo, 120, 120, 6120, 720);
+    place(imgLogo, 120, 120, 7320, 720);
 
     instruction = new QLabel(design.instruction, picContainer);
     instruction->setObjectName(QLatin1String(design.instructionName));
     instruction->setFont(QFont(QStringLiteral("Verdana"), 8));
     instruction->setWordWrap(true);
-    place(instruction, 120, 930, 6120, 420);
+    place(instruction, 120, 930, 7320, 420);
 
     frame = nullptr;
     if (design.frameName) {
@@ -45,7 +45,7 @@ IdentifierChecker::IdentifierChecker(const CheckerDesign& design) : Form(Kind::D
         frame->setObjectName(QLatin1String(design.frameName));
         frame->setFrameShape(QFrame::Box);
         frame->setFrameShadow(QFrame::Sunken);
-        place(frame, 120, 1440, 6120, 1260);
+        place(frame, 120, 1440, 7320, 1260);
     }
 
     imgNuovo = new PictureButton(picContainer, Pictures::newSheet(tw(kIconSize)), QStringLiteral(" Nuovo "));
@@ -62,12 +62,12 @@ IdentifierChecker::IdentifierChecker(const CheckerDesign& design) : Form(Kind::D
     boxFont.setPointSizeF(27.75);
     boxFont.setBold(design.boldBox);
     valueBox->setFont(boxFont);
-    place(valueBox, 960, 1680, 4440, 780);
+    place(valueBox, 960, 1680, 5880, 780);
     instruction->setBuddy(valueBox);
 
     imgCopia = new PictureButton(picContainer, CheckPictures::copySheets(tw(kIconSize)), QStringLiteral(" Copia "));
     imgCopia->setObjectName(QStringLiteral("imgCopia"));
-    place(imgCopia, 5520, 1770, kIconSize, kIconSize);
+    place(imgCopia, 6960, 1770, kIconSize, kIconSize);
 
     checkButton = new PictureButton(this, CheckPictures::checkTick(tw(2400), tw(720)), design.checkTip);
     checkButton->setObjectName(QLatin1String(design.checkName));
@@ -78,10 +78,10 @@ IdentifierChecker::IdentifierChecker(const CheckerDesign& design) : Form(Kind::D
 
     cmdGuida = new PictureButton(this, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
     cmdGuida->setObjectName(QStringLiteral("cmdGuida"));
-    place(cmdGuida, 5340, 3240, 540, 540);
+    place(cmdGuida, 6540, 3240, 540, 540);
     cmdChiudi = new PictureButton(this, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    place(cmdChiudi, 5940, 3240, 540, 540);
+    place(cmdChiudi, 7140, 3240, 540, 540);
 
     for (PictureButton* b : {checkButton, imgNuovo, imgCopia, cmdGuida, cmdChiudi})
         b->setFocusPolicy(Qt::TabFocus);
