@@ -1,7 +1,7 @@
 #include "shell/Manual.h"
 
+#include "checks/CheckHelp.h"
 #include "common/ProgramFiles.h"
-
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
 
@@ -15,7 +15,8 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
+    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
+            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic()};
 }
 
 bool Write(const QString& path) {
