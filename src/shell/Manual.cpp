@@ -2,6 +2,7 @@
 
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
+#include "summaries/SummaryHelp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +14,7 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
+    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(), SummaryTopic()};
 }
 
 bool Write(const QString& path) {
