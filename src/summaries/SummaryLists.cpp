@@ -6,7 +6,9 @@
 #include "common/SortedList.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
@@ -153,9 +155,33 @@ int FitListHorizontalExtent(QListWidget* list) {
     if (list->count() == 0)
         return 0;
     const QFontMetrics metrics(list->font());
+    // In a fixed-pitch font a line of characters that all have the font's own
+    // advance is as wide as any other line of its length: such lines are
+    // measured once per length, the others one by one.
+    const bool fixedPitch = QFontInfo(list->font()).fixedPitch();
+    const int pitch = metrics.horizontalAdvance(QLatin1Char('M'));
+    std::vector<signed char> plain(0x10000, -1); // per UTF-16 unit: -1 not yet known
+    const auto isPlain = [&](QChar c) {
+        signed char& known = plain[c.unicode()];
+        if (known < 0)
+            known = !c.isSurrogate() && metrics.inFont(c) && metrics.horizontalAdvance(c) == pitch ? 1 : 0;
+        return known == 1;
+    };
+    QHash<qsizetype, int> widthOfLength;
     int widest = 0;
-    for (int i = 0; i < list->count(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(list->item(i)->text()));
+    for (int i = 0; i < list->count(); ++i) {
+        const QString line = list->item(i)->text();
+        int width = 0;
+        if (fixedPitch && std::all_of(line.begin(), line.end(), isPlain)) {
+            auto known = widthOfLength.find(line.size());
+            if (known == widthOfLength.end())
+                known = widthOfLength.insert(line.size(), metrics.horizontalAdvance(line));
+            width = *known;
+        } else {
+            width = metrics.horizontalAdvance(line);
+        }
+        widest = std::max(widest, width);
+    }
     widest += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     // A list of uniform item sizes takes every row's size from its last row:
     // giving that row the extent's width makes the list as wide as its widest

@@ -186,6 +186,17 @@ TEST(SummaryExtent, IsTheWidestLineInTheListsFontPlusTheScrollBar) {
     EXPECT_EQ(extent, fm.horizontalAdvance(wide) + bar);
     EXPECT_GT(extent, fm.horizontalAdvance(narrow) + bar);
 
+    // Lines of one length in a fixed-pitch font are as wide as each other
+    // unless a character has an advance of its own.
+    QListWidget mixed;
+    mixed.setFont(QFont("Courier New", 9));
+    const QString odd = QString::fromUtf8("AB中文字CD");
+    mixed.addItems({"ABCDEFGH", odd, QString::fromUtf8("àèìòùÀÈÌ")});
+    const QFontMetrics mm(mixed.font());
+    const int wider = std::max({mm.horizontalAdvance("ABCDEFGH"), mm.horizontalAdvance(odd),
+                                mm.horizontalAdvance(QString::fromUtf8("àèìòùÀÈÌ"))});
+    EXPECT_EQ(FitListHorizontalExtent(&mixed), wider + bar);
+
     // A list narrower than its widest line scrolls over it.
     list.resize(300, 200);
     list.show();
