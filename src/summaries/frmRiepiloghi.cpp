@@ -43,8 +43,17 @@ QLabel* banner(QWidget* parent, const QString& caption) {
     return label;
 }
 
+// The picture in light greys, its transparent parts kept.
 QPixmap greyed(const QPixmap& picture) {
-    return QPixmap::fromImage(picture.toImage().convertToFormat(QImage::Format_Grayscale8));
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    return QPixmap::fromImage(image);
 }
 
 QRadioButton* option(QWidget* parent, const QString& caption) {
@@ -125,6 +134,8 @@ frmRiepiloghi::frmRiepiloghi() : Form(Kind::TopLevel) {
     cmdIndietro = new PictureButton(this, Pictures::browseArrow(Pictures::Browse::Previous, tw(480)), QString());
     cmdIndietro->setCaption(QStringLiteral("Indietro"));
     place(cmdIndietro, 120, 6540, 1320, 840);
+    // It lies over cmdEsci and hides it.
+    cmdIndietro->setAutoFillBackground(true);
     cmdIndietro->hide();
 
     // ---- the result page, over the choice page
