@@ -99,9 +99,9 @@ ListPrintOutcome PrintList(const QStringList& lines, const PrintedListLayout& la
 
     IPrintSurface& p = printer();
     p.setOrientation(PrintOrientation::Landscape);
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(layout.fontName);
     p.setFontBold(false);
-    p.setFontSize(18);
+    p.setFontSize(layout.titlePoints);
     p.setFontItalic(false);
     p.setFontStrikethru(false);
     if (layout.leftOriginTwips) {
@@ -113,19 +113,20 @@ ListPrintOutcome PrintList(const QStringList& lines, const PrintedListLayout& la
     ListJob job(p);
     job.line(QStringLiteral(" "));
     job.line(layout.title);
+    job.size(layout.rulePoints);
     job.line(layout.rule);
     job.line(emptyLine);
-    job.size(12);
+    job.size(layout.linePoints);
     for (const QString& line : lines)
         job.line(layout.linePrefix + line);
-    job.size(18);
+    job.size(layout.rulePoints);
     job.line(layout.rule);
     job.line(emptyLine);
-    job.size(12);
-    job.line(layout.countCaption + QString::number(lines.size()));
-    job.size(18);
+    job.size(layout.countPoints);
+    job.line(layout.countCaption + QString::number(lines.size()) + layout.countSuffix);
+    job.size(layout.rulePoints);
     job.line(layout.rule);
-    job.size(10);
+    job.size(layout.closingPoints);
     job.closingLine(layout.closingIndent);
     // A failed job is ended too: left open, it would hold every later print.
     job.end();

@@ -46,10 +46,20 @@ struct PrintedListLayout {
     QString rule;          // the rule line, printed as it stands
     QString linePrefix;    // printed before every line of the list
     QString countCaption;  // printed before the number of lines
+    QString countSuffix;   // printed after the number of lines
     QString closingIndent; // the closing line's indent
     QString errorTitle;    // title of the printing-failure message
     // Twips with this left origin; none: the printer's scale is left as it is.
     std::optional<double> leftOriginTwips;
+    // The font and its sizes: the opening blank line and the title, the rules
+    // and the blank lines between them, the list's lines, the count, the
+    // closing line.
+    QString fontName = QStringLiteral("Times New Roman");
+    double titlePoints = 18;
+    double rulePoints = 18;
+    double linePoints = 12;
+    double countPoints = 12;
+    double closingPoints = 10;
 };
 
 enum class ListPrintOutcome { Printed, EmptyList, Cancelled, Failed };

@@ -4,6 +4,7 @@
 #include "common/ProgramFiles.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
+#include "summaries/SummaryHelp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,7 +17,7 @@ namespace Manual {
 
 QList<HelpTopic> Topics() {
     return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
-            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic()};
+            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic(), SummaryTopic()};
 }
 
 bool Write(const QString& path) {

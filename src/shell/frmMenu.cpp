@@ -7,6 +7,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"
+#include "summaries/frmSelezione01.h"
 
 #include <QFont>
 #include <QPainter>
@@ -243,7 +244,8 @@ void frmMenu::cmdCausali_Click() {
 }
 
 void frmMenu::cmdRiepilogo_Click() {
-    // The summary year chooser: Forms::get<frmSelezione01>().Show(); then Unload();
+    Forms::get<frmSelezione01>().Show();
+    Unload();
 }
 
 void frmMenu::lblBollettini_MouseDown(Qt::MouseButton) { lblBollettini->setBackColor(Colors::DarkRed); }

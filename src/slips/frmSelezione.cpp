@@ -10,6 +10,7 @@
 #include "slips/SlipHelp.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmSetNumPreven.h"
+#include "summaries/frmToExcel.h"
 
 #include <QDate>
 #include <QFont>
@@ -182,7 +183,7 @@ void frmSelezione::cmdBackup_Click() {
 void frmSelezione::cmdExcel_Click() {
     if (checkedYear().isEmpty())
         return;
-    // The export to Excel: Forms::get<frmToExcel>().ShowModal();
+    Forms::get<frmToExcel>().ShowModal();
 }
 
 void frmSelezione::cmdMargini_Click() {

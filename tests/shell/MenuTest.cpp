@@ -1,6 +1,7 @@
 #include "common/Pictures.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
+#include "summaries/frmSelezione01.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"
 #include "support/TestPlatform.h"
@@ -98,7 +99,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
 
 TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     frmMenu& m = menu();
-    for (PictureButton* label : {m.lblCausali, m.lblRiepilogo}) {
+    for (PictureButton* label : {m.lblCausali}) {
         QTest::mousePress(label, Qt::LeftButton);
         EXPECT_EQ(label->backColor(), Colors::DarkRed);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-40, -40));
@@ -114,6 +115,16 @@ TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
                     [&](QWidget&) { EXPECT_EQ(m.lblAnagrafica->backColor(), Colors::Navy); });
     QTest::mouseRelease(m.lblAnagrafica, Qt::RightButton, {}, QPoint(500, 500));
     EXPECT_EQ(tp.modal.opened, std::vector<std::string>{"frmMenuAnagrafica"});
+
+    // "Riepilogo versamenti" opens the summary year chooser in the menu's place.
+    QTest::mousePress(m.lblRiepilogo, Qt::RightButton);
+    EXPECT_EQ(m.lblRiepilogo->backColor(), Colors::DarkRed);
+    QTest::mouseRelease(m.lblRiepilogo, Qt::RightButton, {}, QPoint(-40, -40));
+    EXPECT_EQ(m.lblRiepilogo->backColor(), Colors::Navy);
+    TestPlatform::settle();
+    EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+    ASSERT_TRUE(Forms::isLoaded<frmSelezione01>());
+    EXPECT_TRUE(Forms::existing<frmSelezione01>()->isVisible());
 }
 
 TEST_F(Menu, HelpPictureWithAnyButtonShowsTheOverviewAndComesBack) {

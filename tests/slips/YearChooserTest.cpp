@@ -162,6 +162,7 @@ TEST_F(YearChooser, ServicesCheckTheYearOnlyWhereTheyUseIt) {
     EXPECT_TRUE(noticeShown());
     c.txtAnno->setText("2024");
     c.cmdBackup->click();
+    tp.modal.expect("frmToExcel");
     c.cmdExcel->click();
     EXPECT_TRUE(tp.messages.shown.empty());
 

@@ -1,0 +1,193 @@
+#include "summaries/SummaryLists.h"
+
+#include "common/FixedRecord.h"
+#include "common/RecordArchive.h"
+#include "common/Settings.h"
+#include "common/SortedList.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHash>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// A field in a column: left-aligned, padded with blanks, cut to the width.
+void column(QString& line, const QString& text, int width) {
+    line += text.left(width);
+    line += QString(width - std::min<qsizetype>(width, text.size()), QLatin1Char(' '));
+}
+
+QString nameKey(const QString& name) { return trimBlanks(name).toString().toLower(); }
+
+// A digit field's value; false for anything but the digits 0-9.
+bool digitsValue(const QString& text, qint64& value) {
+    value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+QString AmountText(const SlipRecord& slip) { return slip.Euros + QLatin1Char(',') + slip.Cents; }
+
+QString SummaryLine(SummaryKind kind, const SlipRecord& slip) {
+    QString line;
+    line.reserve(144);
+    if (kind == SummaryKind::ByPayee) {
+        column(line, slip.Payer1, 23);
+    } else {
+        column(line, slip.Payee1, 34);
+        line += QStringLiteral("  -  C/C n. ");
+        column(line, slip.AccountNumber, 12);
+    }
+    line += QStringLiteral("  -  ");
+    column(line, slip.Reason1, 60);
+    line += QStringLiteral("  -  Euro ");
+    column(line, AmountText(slip), 11);
+    return line;
+}
+
+bool SlipCents(const SlipRecord& slip, qint64& cents) {
+    // The fields are at most 8 and 2 characters wide; longer texts cannot
+    // come from an archive and are refused rather than overflowed.
+    qint64 euros = 0;
+    qint64 part = 0;
+    if (slip.Euros.size() > 8 || slip.Cents.size() > 2 || !digitsValue(slip.Euros, euros) ||
+        !digitsValue(slip.Cents, part))
+        return false;
+    if (slip.Cents.size() == 1)
+        part *= 10;
+    cents = euros * 100 + part;
+    return true;
+}
+
+bool SameName(const QString& a, const QString& b) { return nameKey(a) == nameKey(b); }
+
+Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QString& name) {
+    Summary summary;
+    const QString key = nameKey(name);
+    summary.lines.reserve(kind == SummaryKind::All ? slips.size() : 0);
+    for (const SlipRecord& slip : slips) {
+        if (kind == SummaryKind::ByPayer && nameKey(slip.Payer1) != key)
+            continue;
+        if (kind == SummaryKind::ByPayee && nameKey(slip.Payee1) != key)
+            continue;
+        summary.lines << SummaryLine(kind, slip);
+        qint64 cents = 0;
+        if (SlipCents(slip, cents))
+            summary.cents += cents;
+    }
+    return summary;
+}
+
+QString FormatCents(qint64 cents, const QString& decimalSeparator) {
+    const bool negative = cents < 0;
+    const quint64 magnitude = negative ? 0 - quint64(cents) : quint64(cents);
+    return (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + decimalSeparator +
+           QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+double RoundHalfUp(double value, qint16 digits) {
+    const double scale = std::pow(10.0, digits);
+    return std::floor(value * scale + 0.5) / scale;
+}
+
+void RemoveDuplicateItems(QStringList& items, bool /*repeat*/) {
+    std::vector<QString> keys;
+    keys.reserve(items.size());
+    for (const QString& item : items)
+        keys.push_back(nameKey(item));
+    std::vector<qsizetype> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
+    QStringList kept;
+    kept.reserve(items.size());
+    for (qsizetype i = 0; i < qsizetype(order.size()); ++i)
+        if (i == 0 || keys[order[i]] != keys[order[i - 1]])
+            kept << items[order[i]];
+    items = std::move(kept);
+}
+
+void RemoveDuplicateItems(QComboBox* list, bool repeat) {
+    QStringList items;
+    items.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    RemoveDuplicateItems(items, repeat);
+    SortAsListBox(items);
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips) {
+    QStringList names;
+    names.reserve(slips.size());
+    for (const SlipRecord& slip : slips)
+        names << trimBlanks(kind == SummaryKind::ByPayee ? slip.Payee1 : slip.Payer1).toString();
+    return names;
+}
+
+QList<SlipRecord> ReadYearSlips(const QString& year) {
+    QList<SlipRecord> slips;
+    RecordArchive archive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
+                          SlipRecord::Length);
+    if (archive.OpenArchive())
+        archive.ReadAllRecords(slips);
+    return slips;
+}
+
+int FitListHorizontalExtent(QListWidget* list) {
+    if (list->count() == 0)
+        return 0;
+    const QFontMetrics metrics(list->font());
+    // In a fixed-pitch font a line of characters that all have the font's own
+    // advance is as wide as any other line of its length: such lines are
+    // measured once per length, the others one by one.
+    const bool fixedPitch = QFontInfo(list->font()).fixedPitch();
+    const int pitch = metrics.horizontalAdvance(QLatin1Char('M'));
+    std::vector<signed char> plain(0x10000, -1); // per UTF-16 unit: -1 not yet known
+    const auto isPlain = [&](QChar c) {
+        signed char& known = plain[c.unicode()];
+        if (known < 0)
+            known = !c.isSurrogate() && metrics.inFont(c) && metrics.horizontalAdvance(c) == pitch ? 1 : 0;
+        return known == 1;
+    };
+    QHash<qsizetype, int> widthOfLength;
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString line = list->item(i)->text();
+        int width = 0;
+        if (fixedPitch && std::all_of(line.begin(), line.end(), isPlain)) {
+            auto known = widthOfLength.find(line.size());
+            if (known == widthOfLength.end())
+                known = widthOfLength.insert(line.size(), metrics.horizontalAdvance(line));
+            width = *known;
+        } else {
+            width = metrics.horizontalAdvance(line);
+        }
+        widest = std::max(widest, width);
+    }
+    widest += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    // A list of uniform item sizes takes every row's size from its last row:
+    // giving that row the extent's width makes the list as wide as its widest
+    // line.
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    const int last = list->count() - 1;
+    list->item(last)->setSizeHint(QSize(widest, list->sizeHintForRow(last)));
+    return widest;
+}

@@ -1,0 +1,162 @@
+#include "common/OfficeCheck.h"
+#include "slips/frmSelezione.h"
+#include "summaries/SlipSheet.h"
+#include "summaries/SummaryArchive.h"
+#include "summaries/frmToExcel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace platform;
+
+namespace {
+
+const QString kRefusal = "Impossibile esportare in Microsoft Excel";
+
+class ExcelExport : public ::testing::Test {
+protected:
+    TestPlatform tp;
+    QString exportDir = tp.path("export");
+
+    void SetUp() override { qputenv("QUILLORA_EXPORT_DIR", exportDir.toUtf8()); }
+    void TearDown() override { qunsetenv("QUILLORA_EXPORT_DIR"); }
+
+    // The export window over the slip workbench's chooser on `year`.
+    frmToExcel& exportOf(const QString& year) {
+        frmSelezione& chooser = Forms::get<frmSelezione>();
+        chooser.txtAnno->setText(year);
+        chooser.Show();
+        return Forms::get<frmToExcel>();
+    }
+    void expectRefusal(const QString& text) {
+        ASSERT_FALSE(tp.messages.shown.empty());
+        EXPECT_EQ(tp.messages.last().text, text);
+        EXPECT_EQ(tp.messages.last().title, kRefusal);
+        EXPECT_EQ(tp.messages.last().icon, MsgIcon::Critical);
+    }
+};
+
+} // namespace
+
+TEST(OfficeCheck, AsksTheDesktopForADefaultApplicationOfTheType) {
+    TestPlatform tp;
+    tp.desktop.everyTypeHandled = false;
+    tp.desktop.defaults[kXlsxMimeType] = "calc.desktop";
+    EXPECT_TRUE(RegistryValueExists("Excel.sheet\\CurVer"));
+    EXPECT_FALSE(RegistryValueExists("Word.Document\\CurVer"));
+    tp.desktop.defaults[kDocxMimeType] = "writer.desktop";
+    EXPECT_TRUE(RegistryValueExists("Word.Document\\CurVer"));
+    EXPECT_FALSE(RegistryValueExists("Excel.Sheet\\CurVer")) << "an unknown key";
+    EXPECT_FALSE(RegistryValueExists(""));
+}
+
+TEST(SlipSheet, EveryCellIsTheSlipsTextAsWritten) {
+    EXPECT_EQ(SlipSheetHeader(), (QStringList{"C/C", "Importo versato", "Intestatario", "Causale", "Esecutore",
+                                              "Via/Piazza", "CAP", QString::fromUtf8("Località"), "Note"}));
+    SlipRecord s = fourSlips()[0];
+    s.Street = "+39 VIA";
+    s.Town = "@ROMA";
+    const QStringList row = SlipSheetRow(s);
+    EXPECT_EQ(row, (QStringList{"N. 000012345678", QString::fromUtf8("€ 125,50"), "COMUNE DI ROMA UFFICIO TRIBUTI",
+                                "TASSA RIFIUTI ", "ROSSI MARIO ", "+39 VIA", "00184", "@ROMA", "=1+1"}));
+    EXPECT_EQ(SlipSheetRow(SlipRecord()),
+              (QStringList{"N. ", QString::fromUtf8("€ ,"), " ", " ", " ", "", "", "", ""}));
+}
+
+TEST_F(ExcelExport, TheWindowCountsTheArchiveWithItsFraction) {
+    frmToExcel& w = exportOf("2031");
+    EXPECT_EQ(w.windowTitle(), " Esporta archivio in foglio di MS Excel");
+    EXPECT_EQ(w.lblTotale->text(), "di 0 record.");
+    EXPECT_TRUE(QFile::exists(tp.path("2031.ccp")));
+    EXPECT_EQ(w.txtEsportati->text(), "0");
+    EXPECT_TRUE(w.txtEsportati->isReadOnly());
+    EXPECT_TRUE(w.lblAttendere->isHidden());
+    w.Unload();
+
+    writeArchive(tp, "2030", {fourSlips()[0]}, QByteArray(1000 - 601, ' '));
+    EXPECT_EQ(exportOf("2030").lblTotale->text(), "di 1,66389351081531 record.");
+}
+
+TEST_F(ExcelExport, WritesOneRowPerWholeSlipAndOpensANewWorkbookEachTime) {
+    writeArchive(tp, "2026", fourSlips(), QByteArray(100, 'z'));
+    frmToExcel& w = exportOf("2026");
+    EXPECT_EQ(w.lblTotale->text(), "di 4,16638935108153 record.");
+    w.cmdEsporta->click();
+    TestPlatform::settle();
+    EXPECT_TRUE(tp.messages.shown.empty());
+    ASSERT_EQ(tp.writers.sheets.size(), 1u);
+    const XlsxSheet& sheet = tp.writers.sheets[0];
+    EXPECT_EQ(sheet.header, SlipSheetHeader());
+    ASSERT_EQ(sheet.rows.size(), 4);
+    EXPECT_EQ(sheet.rows[0][4], "ROSSI MARIO ");
+    EXPECT_EQ(sheet.rows[3][4], "Bianchi Anna ");
+    const QString first = QDir(exportDir).filePath("Bollettini anno 2026.xlsx");
+    EXPECT_EQ(tp.desktop.openedFiles, QStringList{first});
+    EXPECT_FALSE(Forms::isLoaded<frmToExcel>());
+    EXPECT_EQ(tp.program.busyDepth, 0);
+
+    exportOf("2026").cmdEsporta->click();
+    TestPlatform::settle();
+    EXPECT_EQ(tp.desktop.openedFiles.last(), QDir(exportDir).filePath("Bollettini anno 2026 (2).xlsx"));
+    EXPECT_TRUE(QFileInfo::exists(first));
+}
+
+TEST_F(ExcelExport, AnEmptyYearExportsTheHeaderRowOnly) {
+    frmToExcel& w = exportOf("2031");
+    w.cmdEsporta->click();
+    ASSERT_EQ(tp.writers.sheets.size(), 1u);
+    EXPECT_TRUE(tp.writers.sheets[0].rows.isEmpty());
+    EXPECT_EQ(tp.writers.sheets[0].header.size(), 9);
+    EXPECT_EQ(tp.desktop.openedFiles.size(), 1);
+}
+
+TEST_F(ExcelExport, WithoutASpreadsheetProgramNothingIsWrittenAndTheButtonStays) {
+    tp.desktop.everyTypeHandled = false;
+    frmToExcel& w = exportOf("2026");
+    for (int i = 0; i < 2; ++i) {
+        w.cmdEsporta->click();
+        expectRefusal(QString::fromUtf8("L'applicativo Microsoft Excel non è installato su questo computer."));
+    }
+    EXPECT_TRUE(tp.writers.sheets.empty());
+    EXPECT_TRUE(w.cmdEsporta->isEnabled());
+    EXPECT_TRUE(w.lblAttendere->isHidden());
+    EXPECT_TRUE(Forms::isLoaded<frmToExcel>());
+}
+
+TEST_F(ExcelExport, AWorkbookThatCannotBeWrittenKeepsTheWindowOpen) {
+    writeArchive(tp, "2026", fourSlips());
+    tp.writers.failing = true;
+    frmToExcel& w = exportOf("2026");
+    w.cmdEsporta->click();
+    TestPlatform::settle();
+    expectRefusal("Impossibile salvare il documento nella cartella " + exportDir + ".");
+    EXPECT_TRUE(Forms::isLoaded<frmToExcel>());
+    EXPECT_TRUE(w.cmdEsporta->isEnabled());
+    EXPECT_TRUE(w.lblAttendere->isHidden());
+    EXPECT_TRUE(tp.desktop.openedFiles.isEmpty());
+    EXPECT_TRUE(QDir(exportDir).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(tp.program.busyDepth, 0);
+}
+
+TEST_F(ExcelExport, AWorkbookThatCannotBeOpenedIsReportedWithItsPath) {
+    tp.desktop.canOpen = false;
+    frmToExcel& w = exportOf("2026");
+    w.cmdEsporta->click();
+    TestPlatform::settle();
+    expectRefusal("Impossibile aprire il file " + QDir(exportDir).filePath("Bollettini anno 2026.xlsx") + ".");
+    EXPECT_FALSE(Forms::isLoaded<frmToExcel>()) << "the workbook is there: the export is done";
+}
+
+TEST_F(ExcelExport, ShowsTheLastSlipNumberWhenDone) {
+    QList<SlipRecord> many;
+    for (int i = 0; i < 3000; ++i)
+        many << summarySlip("P", QString::number(i), "R", "X", QString::number(i), "");
+    writeArchive(tp, "2026", many);
+    frmToExcel& w = exportOf("2026");
+    tp.desktop.canOpen = false; // keeps nothing but the message from closing it
+    tp.messages.answers = {MsgAnswer::OK};
+    w.cmdEsporta->click();
+    EXPECT_EQ(w.txtEsportati->text(), "3000");
+    EXPECT_EQ(tp.writers.sheets[0].rows.size(), 3000);
+    EXPECT_EQ(tp.writers.sheets[0].rows[2999][0], "N. 2999");
+}
