@@ -6,6 +6,7 @@
 
 #include "common/Form.h"
 #include "support/FakeDesktop.h"
+#include "support/FakeFileCopier.h"
 #include "support/FakeServices.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -110,6 +111,8 @@ public:
     FakeClipboard clipboard;
     ScriptedChoosers choosers;
     RecordingWriters writers;
+    // Whole-file copies: the real ones unless a test makes them fail.
+    FakeFileCopier copier;
 
     TestPlatform() {
         platform::setMessages(&messages);
