@@ -82,6 +82,30 @@ FileError FileErrorOf(int error) {
     }
 }
 
+FileError ProbeFile(const QString& path, bool& present) {
+    present = false;
+    const QFileInfo where(path);
+    struct stat info {};
+    if (::stat(QFile::encodeName(where.absolutePath()).constData(), &info) != 0)
+        return FileErrorOf(errno) == FileError::Other ? FileError::None : FileErrorOf(errno);
+    if (!S_ISDIR(info.st_mode))
+        return FileError::PathNotFound;
+    Fd fd(::open(QFile::encodeName(where.absoluteFilePath()).constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        present = true;
+        return FileError::None;
+    }
+    const FileError error = FileErrorOf(errno);
+    return error == FileError::PathNotFound || error == FileError::Other ? FileError::None : error;
+}
+
+qint64 FileLength(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return info.st_size;
+}
+
 int AtomicFileCopier::createTemp(const QByteArray& path) {
     return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }

@@ -42,6 +42,14 @@ inline FileError CopyFileAtomically(const QString& source, const QString& target
     return fileCopier().copyFile(source, target);
 }
 
+// Whether a file is there, as opening it for reading tells: a folder that is
+// missing, out of reach or on a missing medium, and a file that cannot be
+// read, give their error; a file that is simply not there is absent.
+FileError ProbeFile(const QString& path, bool& present);
+
+// The length of a file in bytes; -1 when it is not there or not a file.
+qint64 FileLength(const QString& path);
+
 // What a failing system call on the destination side means:
 // no medium (ENOMEDIUM, ENXIO, ENODEV), no permission (EACCES, EPERM, EROFS),
 // no such folder (ENOENT, ENOTDIR), anything else.
