@@ -139,11 +139,10 @@ QLabel* handPicture(QWidget* parent) {
     return hand;
 }
 
-void setTextColor(QWidget* w, unsigned int vb) {
+// The text colour of an option or a label.
+void paintText(QWidget* w, unsigned int vb) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, vbColor(vb));
-    pal.setColor(QPalette::ButtonText, vbColor(vb));
-    pal.setColor(QPalette::Text, vbColor(vb));
     w->setPalette(pal);
 }
 
@@ -217,7 +216,7 @@ BackupStart::BackupStart(BackupArchive archive) : Form(Kind::Dialog), archive_(a
         QPalette pal = option->palette();
         pal.setColor(QPalette::Window, vbColor(Colors::White));
         option->setPalette(pal);
-        setTextColor(option, kOptionRest);
+        paintText(option, kOptionRest);
     }
     place(optBakDDT, 240, 300, 6600, 480);
     place(optRipDDT, 240, 840, 6600, 480);
@@ -258,8 +257,8 @@ void BackupStart::Form_Load() {
 }
 
 void BackupStart::choose(QRadioButton* chosen, QRadioButton* other) {
-    setTextColor(other, kOptionRest);
-    setTextColor(chosen, kOptionChosen);
+    paintText(other, kOptionRest);
+    paintText(chosen, kOptionChosen);
     chosen->setChecked(true);
     enableLooking(cmdAvanti, nextPicture(), true);
     imgDex->show();
@@ -343,7 +342,7 @@ CopyStep::CopyStep(BackupArchive archive, const QString& title, const QString& s
     lblCartella->setWordWrap(true);
     lblCartella->setAlignment(Qt::AlignCenter);
     lblCartella->setAutoFillBackground(true);
-    setTextColor(lblCartella, Colors::DarkRed);
+    paintText(lblCartella, Colors::DarkRed);
     QPalette back = lblCartella->palette();
     back.setColor(QPalette::Window, vbColor(Colors::WindowBackground));
     lblCartella->setPalette(back);
@@ -382,16 +381,30 @@ void CopyStep::showChoice(const QString& chosen) {
     imgMano02->setVisible(!none);
 }
 
-void CopyStep::reportFailure(const QString& title, const QString& failed, const QString& noMedium,
-                             const QString& noPermission, const QString& noPath, int error) {
+bool CopyStep::copyOver(const QString& source, const QString& target, const QString& question,
+                        const QString& questionTitle, const FailureTexts& texts) {
+    bool present = false;
+    FileError error = ProbeFile(target, present);
+    if (error == FileError::None && present &&
+        MsgBox(question, MsgIcon::Question, MsgButtons::YesNo, questionTitle) != MsgAnswer::Yes)
+        return false;
+    if (error == FileError::None) {
+        BusyCursor busy;
+        error = CopyFileAtomically(source, target);
+    }
+    if (error == FileError::None)
+        return true;
+
     QString advice;
-    switch (FileError(error)) {
-    case FileError::NoMedium: advice = noMedium; break;
-    case FileError::PermissionDenied: advice = noPermission; break;
-    case FileError::PathNotFound: advice = noPath; break;
+    switch (error) {
+    case FileError::NoMedium: advice = texts.noMedium; break;
+    case FileError::PermissionDenied: advice = texts.noPermission; break;
+    case FileError::PathNotFound: advice = texts.noPath; break;
     default: break;
     }
-    MsgBox(advice.isEmpty() ? failed : failed + kBlankLine + advice, MsgIcon::Exclamation, MsgButtons::OK, title);
+    MsgBox(advice.isEmpty() ? texts.failed : texts.failed + kBlankLine + advice, MsgIcon::Exclamation,
+           MsgButtons::OK, texts.title);
+    return false;
 }
 
 void CopyStep::cmdIndietro_Click() {
@@ -433,33 +446,16 @@ void BackupStep::cmdSelect_Click() { showChoice(BrowseFolder()); }
 
 void BackupStep::cmdEffettua_Click() {
     const BackupVariant& v = variant();
-    const QString source = v.livePath();
-    const QString target = JoinFolder(lblCartella->text(), v.expand(v.backupName));
-    auto fail = [this](FileError error) {
-        reportFailure(QStringLiteral("Backup non riuscito"), QStringLiteral("Impossibile effettuare il backup."),
-                      QStringLiteral("Accertarsi che il dischetto sia stato inserito nell'apposito drive."),
-                      QStringLiteral("Accertarsi che la cartella e il file di destinazione non siano protetti "
-                                     "dalla scrittura."),
-                      QStringLiteral("Accertarsi che il percorso della cartella di destinazione sia valido."),
-                      int(error));
-    };
-
-    bool present = false;
-    if (const FileError error = ProbeFile(target, present); error != FileError::None)
-        return fail(error);
-    if (present && MsgBox(v.expand(v.overwriteQuestion) + kBlankLine +
-                              QStringLiteral("Si vuole sovrascrivere la copia esistente?"),
-                          MsgIcon::Question, MsgButtons::YesNo,
-                          QStringLiteral("File di backup esistente")) != MsgAnswer::Yes)
+    const FailureTexts texts{
+        QStringLiteral("Backup non riuscito"), QStringLiteral("Impossibile effettuare il backup."),
+        QStringLiteral("Accertarsi che il dischetto sia stato inserito nell'apposito drive."),
+        QStringLiteral("Accertarsi che la cartella e il file di destinazione non siano protetti dalla scrittura."),
+        QStringLiteral("Accertarsi che il percorso della cartella di destinazione sia valido.")};
+    if (!copyOver(v.livePath(), JoinFolder(lblCartella->text(), v.expand(v.backupName)),
+                  v.expand(v.overwriteQuestion) + kBlankLine +
+                      QStringLiteral("Si vuole sovrascrivere la copia esistente?"),
+                  QStringLiteral("File di backup esistente"), texts))
         return;
-
-    FileError copied;
-    {
-        BusyCursor busy;
-        copied = CopyFileAtomically(source, target);
-    }
-    if (copied != FileError::None)
-        return fail(copied);
     MsgBox(QStringLiteral("Creazione del file di backup effettuata con successo."), MsgIcon::Information,
            MsgButtons::OK, QStringLiteral("Salvataggio terminato"));
     Unload();
@@ -495,42 +491,27 @@ void RestoreStep::cmdSelect_Click() {
 void RestoreStep::cmdEffettua_Click() {
     const BackupVariant& v = variant();
     const QString backup = lblCartella->text();
-    const QString live = v.livePath();
-    const QString failed = QStringLiteral("Impossibile effettuare il ripristino.");
-    auto fail = [&](FileError error) {
-        reportFailure(QStringLiteral("Ripristino non riuscito"), failed,
-                      QStringLiteral("Accertarsi che il dischetto sia stato inserito nell'apposito drive."),
-                      QStringLiteral("Accertarsi che la cartella del programma e il file di archivio attualmente "
-                                     "in uso non siano protetti dalla scrittura."),
-                      QStringLiteral("Accertarsi che il percorso del file di archivio sia valido."), int(error));
-    };
+    const FailureTexts texts{
+        QStringLiteral("Ripristino non riuscito"), QStringLiteral("Impossibile effettuare il ripristino."),
+        QStringLiteral("Accertarsi che il dischetto sia stato inserito nell'apposito drive."),
+        QStringLiteral("Accertarsi che la cartella del programma e il file di archivio attualmente in uso non siano "
+                       "protetti dalla scrittura."),
+        QStringLiteral("Accertarsi che il percorso del file di archivio sia valido.")};
 
     // Only whole records of this archive may replace it.
     if (const qint64 length = FileLength(backup); length > 0 && length % v.recordLength != 0) {
-        MsgBox(failed + kBlankLine +
+        MsgBox(texts.failed + kBlankLine +
                    QString::fromUtf8("Il file selezionato non è una copia di backup di questo archivio."),
-               MsgIcon::Exclamation, MsgButtons::OK, QStringLiteral("Ripristino non riuscito"));
+               MsgIcon::Exclamation, MsgButtons::OK, texts.title);
         return;
     }
-
-    bool present = false;
-    if (const FileError error = ProbeFile(live, present); error != FileError::None)
-        return fail(error);
-    if (present && MsgBox(v.expand(v.restoreConfirmation) + kBlankLine +
-                              QStringLiteral("Si vuole proprio sovrascrivere il file esistente?"),
-                          MsgIcon::Question, MsgButtons::YesNo,
-                          QStringLiteral("Conferma ripristino")) != MsgAnswer::Yes)
+    if (!copyOver(backup, v.livePath(),
+                  v.expand(v.restoreConfirmation) + kBlankLine +
+                      QStringLiteral("Si vuole proprio sovrascrivere il file esistente?"),
+                  QStringLiteral("Conferma ripristino"), texts))
         return;
-
-    FileError copied;
-    {
-        BusyCursor busy;
-        copied = CopyFileAtomically(backup, live);
-        if (copied == FileError::None && v.afterRestore)
-            v.afterRestore();
-    }
-    if (copied != FileError::None)
-        return fail(copied);
+    if (v.afterRestore)
+        v.afterRestore();
     MsgBox(v.expand(v.restoreSuccess), MsgIcon::Information, MsgButtons::OK,
            QStringLiteral("Ripristino terminato"));
     Unload();

@@ -84,10 +84,16 @@ protected:
     const BackupVariant& variant() const { return Variant(archive_); }
     // The chosen folder or file, or nothing: the caption and the controls.
     void showChoice(const QString& chosen);
-    // The failure message of a copy: `failed`, then the advice for the error
-    // when there is one.
-    void reportFailure(const QString& title, const QString& failed, const QString& noMedium,
-                       const QString& noPermission, const QString& noPath, int error);
+    // The messages of a failed copy: title, what failed, and the advice for
+    // a missing medium, a denied permission and a missing folder.
+    struct FailureTexts {
+        QString title, failed, noMedium, noPermission, noPath;
+    };
+    // Copies `source` over `target`, asking `question` first when the target
+    // is there. A failure of the test or the copy shows its message; false
+    // then, and when the user said No.
+    bool copyOver(const QString& source, const QString& target, const QString& question, const QString& questionTitle,
+                  const FailureTexts& texts);
 
 private:
     void wire();

@@ -86,8 +86,10 @@ FileError ProbeFile(const QString& path, bool& present) {
     present = false;
     const QFileInfo where(path);
     struct stat info {};
-    if (::stat(QFile::encodeName(where.absolutePath()).constData(), &info) != 0)
-        return FileErrorOf(errno) == FileError::Other ? FileError::None : FileErrorOf(errno);
+    if (::stat(QFile::encodeName(where.absolutePath()).constData(), &info) != 0) {
+        const FileError error = FileErrorOf(errno);
+        return error == FileError::Other ? FileError::None : error;
+    }
     if (!S_ISDIR(info.st_mode))
         return FileError::PathNotFound;
     Fd fd(::open(QFile::encodeName(where.absoluteFilePath()).constData(), O_RDONLY | O_CLOEXEC));

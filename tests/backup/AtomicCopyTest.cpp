@@ -2,31 +2,20 @@
 #include "common/SlipRecord.h"
 #include "support/FakeFileCopier.h"
 
+#include "BackupTestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <sys/wait.h>
-#include <unistd.h>
 
+using namespace backup_test;
 using platform::FileError;
 using Stage = FakeFileCopier::Stage;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 // Some megabytes that are not one byte repeated, so a misplaced chunk shows.
 QByteArray sample(int size, char seed) {
@@ -34,20 +23,6 @@ QByteArray sample(int size, char seed) {
     for (int i = 0; i < size; ++i)
         b[i] = char((i * 31 + seed) % 251);
     return b;
-}
-
-// Runs a check as an ordinary user, so that file permissions hold even when
-// the tests run as root.
-bool asOrdinaryUser(const std::function<bool()>& check) {
-    if (::geteuid() != 0)
-        return check();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 class AtomicCopy : public ::testing::Test {

@@ -4,10 +4,13 @@
 #include "slips/frmSelezione.h"
 #include "support/TestPlatform.h"
 
+#include "BackupTestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+using namespace backup_test;
 using namespace platform;
 using Stage = FakeFileCopier::Stage;
 
@@ -89,15 +92,6 @@ const QString kRestoreAdvice[] = {
     "Impossibile effettuare il ripristino.\r\n\r\nAccertarsi che il percorso del file di archivio sia valido.",
     "Impossibile effettuare il ripristino."};
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
 QByteArray records(int count, int length, char seed) {
     QByteArray b;
     for (int i = 0; i < count * length; ++i)
