@@ -172,7 +172,7 @@ BackupStart::BackupStart(BackupArchive archive) : Form(Kind::Dialog), archive_(a
     const BackupVariant& v = variant();
     dropCloseBox(this);
     setWindowTitle(v.startTitle);
-    setClientSizeTwips(7500, 5760);
+    setClientSizeTwips(8400, 5760);
     setBackColor(Colors::White);
 
     imgLogo = new QLabel(this);
@@ -184,11 +184,11 @@ BackupStart::BackupStart(BackupArchive archive) : Form(Kind::Dialog), archive_(a
     imgTitolo->setPixmap(Pictures::banner(QStringLiteral("Gestione backup"), vbColor(Colors::Navy),
                                           vbColor(Colors::White), tw(5400), tw(720), 22));
     imgTitolo->setAccessibleName(QStringLiteral("Gestione backup"));
-    place(imgTitolo, 1140, 180, 5400, 720);
+    place(imgTitolo, 1380, 180, 5400, 720);
 
     imgGuida = new PictureButton(this, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
     imgGuida->setFocusPolicy(Qt::StrongFocus);
-    place(imgGuida, 6840, 120, 540, 540);
+    place(imgGuida, 7740, 120, 540, 540);
 
     lblInfo01 = wrappedLabel(this);
     lblInfo01->setText(QString::fromUtf8("Benvenuti nella procedura guidata che vi consentirà di effettuare una "
@@ -196,16 +196,16 @@ BackupStart::BackupStart(BackupArchive archive) : Form(Kind::Dialog), archive_(a
                                          "ripristinare un file di backup creato in precedenza."));
     if (!v.yearly)
         lblInfo01->setText(v.welcome);
-    place(lblInfo01, 240, 1200, 7020, 1020);
+    place(lblInfo01, 240, 1200, 7920, 1020);
 
     lblInfo02 = wrappedLabel(this);
     lblInfo02->setText(QStringLiteral("Per continuare, selezionare una delle seguenti opzioni e premere il "
                                       "pulsante Avanti in fondo alla schermata."));
-    place(lblInfo02, 240, 2280, 7020, 660);
+    place(lblInfo02, 240, 2280, 7920, 660);
 
     fraOpzioni = new QGroupBox(this);
     fraOpzioni->setAccessibleName(QStringLiteral("Opzioni"));
-    place(fraOpzioni, 240, 3000, 7020, 1440);
+    place(fraOpzioni, 240, 3000, 7920, 1440);
     optBakDDT = new QRadioButton(v.yearly ? QStringLiteral(" Effettua il backup dell'archivio bollettini corrente. ")
                                           : v.backupOption,
                                  fraOpzioni);
@@ -215,22 +215,23 @@ BackupStart::BackupStart(BackupArchive archive) : Form(Kind::Dialog), archive_(a
         option->setAutoFillBackground(true);
         QPalette pal = option->palette();
         pal.setColor(QPalette::Window, vbColor(Colors::White));
+        pal.setColor(QPalette::Button, vbColor(Colors::White));
         option->setPalette(pal);
         paintText(option, kOptionRest);
     }
-    place(optBakDDT, 240, 300, 6600, 480);
-    place(optRipDDT, 240, 840, 6600, 480);
+    place(optBakDDT, 240, 300, 7560, 480);
+    place(optRipDDT, 240, 840, 7560, 480);
 
     cmdEsci = wizardButton(this, door(tw(600)), QStringLiteral("Esci"));
     place(cmdEsci, 240, 4620, 1200, 1020);
 
     imgDex = handPicture(this);
     imgDex->hide();
-    place(imgDex, 5160, 4920, 600, 420);
+    place(imgDex, 6060, 4920, 600, 420);
 
     cmdAvanti = wizardButton(this, nextPicture(), QStringLiteral("Avanti"));
     enableLooking(cmdAvanti, nextPicture(), false);
-    place(cmdAvanti, 5880, 4620, 1380, 1020);
+    place(cmdAvanti, 6780, 4620, 1380, 1020);
 
     setTabOrder(optBakDDT, optRipDDT);
     setTabOrder(optRipDDT, cmdAvanti);
@@ -323,13 +324,13 @@ CopyStep::CopyStep(BackupArchive archive, const QString& title, const QString& s
     Line4 = new QFrame(this);
     for (QFrame* line : {Line3, Line4})
         line->setFrameShape(QFrame::VLine);
-    place(Line3, 1860, 3060, 30, 1200);
-    place(Line4, 5730, 3060, 30, 1200);
+    place(Line3, 1830, 3060, 30, 1200);
+    place(Line4, 5760, 3060, 30, 1200);
 
     cmdSelect = wizardButton(this, selectPicture, selectCaption);
     place(cmdSelect, 120, 3060, 1680, 1200);
     imgMano01 = handPicture(this);
-    place(imgMano01, 1920, 3420, 600, 420);
+    place(imgMano01, 1920, 3450, 600, 420);
 
     fraPath = new QFrame(this);
     fraPath->setFrameShape(QFrame::Box);
@@ -337,7 +338,7 @@ CopyStep::CopyStep(BackupArchive archive, const QString& title, const QString& s
     QPalette pal = fraPath->palette();
     pal.setColor(QPalette::Window, vbColor(Colors::White));
     fraPath->setPalette(pal);
-    place(fraPath, 2580, 3120, 2520, 1080);
+    place(fraPath, 2580, 3120, 2460, 1080);
     lblCartella = new QLabel(fraPath);
     lblCartella->setWordWrap(true);
     lblCartella->setAlignment(Qt::AlignCenter);
@@ -346,10 +347,10 @@ CopyStep::CopyStep(BackupArchive archive, const QString& title, const QString& s
     QPalette back = lblCartella->palette();
     back.setColor(QPalette::Window, vbColor(Colors::WindowBackground));
     lblCartella->setPalette(back);
-    place(lblCartella, 60, 60, 2400, 960);
+    place(lblCartella, 60, 60, 2340, 960);
 
     imgMano02 = handPicture(this);
-    place(imgMano02, 5160, 3420, 600, 420);
+    place(imgMano02, 5100, 3450, 600, 420);
     cmdEffettua = wizardButton(this, actPicture, actCaption);
     place(cmdEffettua, 5820, 3060, 1680, 1200);
 
