@@ -81,8 +81,10 @@ void SetPrintClock(std::function<QDateTime()> now) { clockOverride() = std::move
 
 void SetPrintDateSeparator(const QString& separator) { separatorOverride() = separator; }
 
+QDateTime PrintClockNow() { return clockOverride() ? clockOverride()() : QDateTime::currentDateTime(); }
+
 bool PrintClosingLine(const QString& indent) {
-    const QDateTime now = clockOverride() ? clockOverride()() : QDateTime::currentDateTime();
+    const QDateTime now = PrintClockNow();
     const QString separator = separatorOverride().isEmpty() ? UserDateSeparator() : separatorOverride();
     return printer().Print(ClosingLineText(indent, now, separator));
 }

@@ -32,6 +32,8 @@ QString UserDateSeparator();
 // an empty function / text puts back the system's clock / the user's separator.
 void SetPrintClock(std::function<QDateTime()> now);
 void SetPrintDateSeparator(const QString& separator);
+// This moment by the print clock (the system's unless a test set one).
+QDateTime PrintClockNow();
 
 // Prints the closing line, at this moment, on the current printer in the font
 // in force, ending the line. The caller sets the font size before and ends

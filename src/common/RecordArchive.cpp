@@ -1,12 +1,10 @@
 #include "common/RecordArchive.h"
 
+#include "platform/FileCopy.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 
@@ -49,25 +47,6 @@ bool copyRange(QFile& from, qint64 begin, qint64 end, QFile& to, QByteArray& buf
         left -= chunk;
     }
     return true;
-}
-
-bool syncToDisk(QFile& file) {
-    int rc;
-    do
-        rc = ::fsync(file.handle());
-    while (rc != 0 && errno == EINTR);
-    return rc == 0;
-}
-
-// Makes a rename in the folder durable; best effort, a folder that cannot be
-// synced does not undo the rename.
-void syncFolderOf(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -136,7 +115,7 @@ bool RecordArchive::WriteRecord(qint64 k, const QByteArray& record) {
 bool RecordArchive::writeRemainder(qint64 k, qint64 count, QFile& temp) {
     QByteArray buffer(std::min(count * m_length, kCopyChunk), Qt::Uninitialized);
     return copyRange(m_file, 0, (k - 1) * m_length, temp, buffer)
-           && copyRange(m_file, k * m_length, count * m_length, temp, buffer) && syncToDisk(temp);
+           && copyRange(m_file, k * m_length, count * m_length, temp, buffer);
 }
 
 bool RecordArchive::RemoveRecord(qint64 k) {
@@ -152,25 +131,14 @@ bool RecordArchive::RemoveRecord(qint64 k) {
     QFile temp(m_tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return false;
-    temp.setPermissions(m_file.permissions());
-
     const bool written = writeRemainder(k, count, temp);
     temp.close();
-    if (!written) {
-        QFile::remove(m_tempPath);
-        return false;
-    }
 
-    // The finished temporary file takes the archive's place in one step, so
-    // the archive is never seen half written.
+    // The temporary file is copied over the archive in one atomic step, so
+    // the archive is never seen half written and a failure leaves it as it was.
     m_file.close();
-    const bool replaced =
-        ::rename(QFile::encodeName(m_tempPath).constData(), QFile::encodeName(m_path).constData()) == 0;
-    if (replaced)
-        syncFolderOf(m_path);
-    else
-        QFile::remove(m_tempPath);
+    const bool replaced = written && platform::CopyFileAtomically(m_tempPath, m_path) == platform::FileError::None;
+    QFile::remove(m_tempPath);
     openFile();
     return replaced;
 }
-

@@ -8,6 +8,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
+#include <functional>
+
 namespace platform {
 
 // Why a copy failed, from the destination's side where that is known.
@@ -37,5 +41,42 @@ void setFileCopier(IFileCopier* impl); // nullptr: back to the real files
 inline FileError CopyFileAtomically(const QString& source, const QString& target) {
     return fileCopier().copyFile(source, target);
 }
+
+// Whether a file is there, as opening it for reading tells: a folder that is
+// missing, out of reach or on a missing medium, and a file that cannot be
+// read, give their error; a file that is simply not there is absent.
+FileError ProbeFile(const QString& path, bool& present);
+
+// The length of a file in bytes; -1 when it is not there or not a file.
+qint64 FileLength(const QString& path);
+
+// What a failing system call on the destination side means:
+// no medium (ENOMEDIUM, ENXIO, ENODEV), no permission (EACCES, EPERM, EROFS),
+// no such folder (ENOENT, ENOTDIR), anything else.
+FileError FileErrorOf(int error);
+
+// The real copier. The system calls it makes on the destination side are
+// virtual, so that a test can make one of them fail as a full disk, a
+// vanished folder or a read-only mount would, and watch what is left.
+class AtomicFileCopier : public IFileCopier {
+public:
+    FileError copyFile(const QString& source, const QString& target) override;
+    FileError replaceFile(const QString& target, const QByteArray& content) override;
+
+protected:
+    // Each returns -1 with errno set on failure, as the system call does.
+    // Creates the temporary file (it must not exist yet).
+    virtual int createTemp(const QByteArray& path);
+    virtual ssize_t writeSome(int fd, const char* data, size_t size);
+    virtual int syncFile(int fd);
+    virtual int renameOver(const QByteArray& from, const QByteArray& to);
+
+private:
+    // Fills a chunk of the new content; the number of bytes, 0 at the end,
+    // -1 when the source cannot be read.
+    using Feed = std::function<qint64(char* buffer, qint64 size)>;
+    FileError writeAtomically(const QString& target, qint64 length, const Feed& feed);
+    FileError fillTemp(int fd, qint64 length, const Feed& feed);
+};
 
 } // namespace platform

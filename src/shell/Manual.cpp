@@ -1,5 +1,6 @@
 #include "shell/Manual.h"
 
+#include "backup/BackupHelp.h"
 #include "checks/CheckHelp.h"
 #include "common/ProgramFiles.h"
 #include "slips/SlipHelp.h"
@@ -17,7 +18,7 @@ namespace Manual {
 
 QList<HelpTopic> Topics() {
     return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
-            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic(), SummaryTopic()};
+            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic(), BackupTopic(), SummaryTopic()};
 }
 
 bool Write(const QString& path) {

@@ -1,5 +1,6 @@
 #include "slips/frmSelezione.h"
 
+#include "backup/BackupWindows.h"
 #include "common/FieldRules.h"
 #include "common/Pictures.h"
 #include "platform/Messages.h"
@@ -177,7 +178,7 @@ void frmSelezione::cmdAnno_Click() {
 void frmSelezione::cmdBackup_Click() {
     if (checkedYear().isEmpty())
         return;
-    // The year-archive backup wizard: Forms::get<frmBakFatt00>().ShowModal();
+    Forms::get<frmBakFatt00>().ShowModal();
 }
 
 void frmSelezione::cmdExcel_Click() {

@@ -161,6 +161,7 @@ TEST_F(YearChooser, ServicesCheckTheYearOnlyWhereTheyUseIt) {
     c.cmdExcel->click();
     EXPECT_TRUE(noticeShown());
     c.txtAnno->setText("2024");
+    tp.modal.expect("frmBakFatt00"); // the year-archive backup wizard
     c.cmdBackup->click();
     tp.modal.expect("frmToExcel");
     c.cmdExcel->click();

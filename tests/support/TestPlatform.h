@@ -8,6 +8,7 @@
 
 #include "common/Form.h"
 #include "support/FakeDesktop.h"
+#include "support/FakeFileCopier.h"
 #include "support/FakeServices.h"
 #include "support/RecordingPrinter.h"
 #include "platform/Messages.h"
@@ -115,6 +116,8 @@ public:
     // Stands in for the printers; a test may still lay its own recorder over
     // it with ScopedPrinter.
     RecordingPrinter printer;
+    // Whole-file copies: the real ones unless a test makes them fail.
+    FakeFileCopier copier;
 
     TestPlatform() {
         platform::setMessages(&messages);
@@ -129,6 +132,7 @@ public:
         platform::setFileChoosers(&choosers);
         platform::setDocumentWriters(&writers);
         platform::setPrinter(&printer);
+        platform::setFileCopier(&copier);
     }
     ~TestPlatform() {
         Forms::destroyAll();
@@ -145,6 +149,7 @@ public:
         platform::setFileChoosers(nullptr);
         platform::setDocumentWriters(nullptr);
         platform::setPrinter(nullptr);
+        platform::setFileCopier(nullptr);
     }
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
     // Runs the queued work of the event loop (deferred deletes, the
