@@ -44,9 +44,10 @@ public:
             ADD_FAILURE() << "unexpected folder chooser: " << request.title.toStdString();
             return std::nullopt;
         }
-        auto answer = folderAnswers.front();
+        const QString answer = folderAnswers.front().value_or(QString());
+        const bool chosen = folderAnswers.front().has_value();
         folderAnswers.pop_front();
-        return answer;
+        return chosen ? std::optional<QString>(answer) : std::nullopt;
     }
     std::optional<QString> chooseFile(const platform::FileRequest& request) override {
         fileRequests.push_back(request);
@@ -54,9 +55,10 @@ public:
             ADD_FAILURE() << "unexpected file chooser: " << request.title.toStdString();
             return std::nullopt;
         }
-        auto answer = fileAnswers.front();
+        const QString answer = fileAnswers.front().value_or(QString());
+        const bool chosen = fileAnswers.front().has_value();
         fileAnswers.pop_front();
-        return answer;
+        return chosen ? std::optional<QString>(answer) : std::nullopt;
     }
 };
 
