@@ -1,4 +1,5 @@
 #include "common/OfficeCheck.h"
+#include "support/ZipParts.h"
 #include "slips/frmSelezione.h"
 #include "summaries/SlipSheet.h"
 #include "summaries/SummaryArchive.h"
@@ -159,4 +160,32 @@ TEST_F(ExcelExport, ShowsTheLastSlipNumberWhenDone) {
     EXPECT_EQ(w.txtEsportati->text(), "3000");
     EXPECT_EQ(tp.writers.sheets[0].rows.size(), 3000);
     EXPECT_EQ(tp.writers.sheets[0].rows[2999][0], "N. 2999");
+}
+
+// Through the real writer: the workbook on disk holds the slips' texts as
+// strings, the header in bold, and not one formula.
+TEST_F(ExcelExport, TheRealWorkbookKeepsEveryTextAsWritten) {
+    platform::setDocumentWriters(nullptr);
+    writeArchive(tp, "2026", fourSlips());
+    exportOf("2026").cmdEsporta->click();
+    TestPlatform::settle();
+    platform::setDocumentWriters(&tp.writers);
+    EXPECT_TRUE(tp.messages.shown.empty());
+    const QString path = QDir(exportDir).filePath("Bollettini anno 2026.xlsx");
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(tp.desktop.openedFiles, QStringList{path});
+
+    const auto sheet = zipPart(path, "xl/worksheets/sheet1.xml");
+    const auto strings = zipPart(path, "xl/sharedStrings.xml");
+    ASSERT_TRUE(sheet && strings);
+    EXPECT_FALSE(sheet->contains("<f>"));
+    EXPECT_FALSE(sheet->contains("<f "));
+    // Rows 1 to 5: the header and the four slips, every cell a shared string.
+    EXPECT_TRUE(sheet->contains("<row r=\"5\""));
+    EXPECT_FALSE(sheet->contains("<row r=\"6\""));
+    EXPECT_FALSE(sheet->contains("t=\"n\""));
+    const QString text = QString::fromUtf8(*strings);
+    for (const char* expected : {"N. 000012345678", "=1+1", "00184", "ROSSI MARIO ", "COMUNE DI ROMA UFFICIO TRIBUTI"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(text.contains(QString::fromUtf8("€ 125,50")));
 }
