@@ -1,9 +1,7 @@
 #include "shell/Manual.h"
 
+#include "common/HelpCatalogue.h"
 #include "common/ProgramFiles.h"
-
-#include "slips/SlipHelp.h"
-#include "slips/frmSetNumPreven.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,7 +13,7 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
+    return HelpCatalogue::ManualTopics();
 }
 
 bool Write(const QString& path) {

@@ -1,6 +1,6 @@
-#include "shell/HelpTopics.h"
+#include "common/HelpCatalogue.h"
 
-namespace HelpTopics {
+namespace HelpCatalogue {
 
 HelpTopic AccessPassword() {
     return {QStringLiteral("Gestione della password di accesso"),
@@ -79,4 +79,68 @@ HelpTopic Overview() {
                  "postale e per tenere traccia di tutti i versamenti eseguiti.")}};
 }
 
-} // namespace HelpTopics
+HelpTopic SlipWorkbench() {
+    return {QStringLiteral("Compilazione, stampa e archiviazione dei bollettini"),
+            {QString::fromUtf8(
+                 "Quillora mette a disposizione un ambiente di lavoro per la compilazione, la stampa e "
+                 "l'archiviazione dei versamenti eseguiti. La prima operazione da effettuare è la selezione "
+                 "dell'archivio annuale che dà accesso alla schermata per la gestione dei bollettini."),
+             QString::fromUtf8(
+                 "I campi relativi all'esecutore e all'intestatario del versamento sono affiancati da appositi "
+                 "pulsanti che consentono di importare i dati dagli archivi anagrafici. E' importante compilare "
+                 "tali campi con molta precisione, importando i dati dall'archivio ogni volta che è possibile. "
+                 "Infatti, affinché il programma possa attribuire correttamente un versamento ad una persona o ad "
+                 "una ditta all'interno dei riepiloghi, è necessario che il nominativo sia scritto sempre nella "
+                 "stessa maniera."),
+             QString::fromUtf8(
+                 "Le informazioni relative alla causale del versamento possono essere importate dall'archivio "
+                 "corrispondente se si è provveduto a memorizzarle in precedenza. L'archivio delle causali, "
+                 "infatti, è stato studiato per tenere traccia delle operazioni più ricorrenti allo scopo di "
+                 "velocizzare la compilazione della scheda del bollettino."),
+             QString::fromUtf8(
+                 "Si tenga presente che è possibile inserire una nuova causale in archivio direttamente dalla "
+                 "schermata per la gestione dei movimenti utilizzando l'icona Esporta dati dopo aver compilato la "
+                 "casella di testo. Allo stesso modo, si può salvare una nuova scheda negli archivi anagrafici "
+                 "degli intestatari e degli esecutori."),
+             QString::fromUtf8(
+                 "Il campo Note serve ad ospitare qualsiasi informazione aggiuntiva con cui si vuole commentare il "
+                 "versamento corrente."),
+             QString::fromUtf8(
+                 "Il gruppo degli strumenti a destra della schermata si propone di gestire l'inserimento, la "
+                 "modifica, la cancellazione e la ricerca delle schede all'interno dell'archivio e permette "
+                 "l'accesso ad una serie di funzioni aggiuntive."),
+             QString::fromUtf8(
+                 "Appositi pulsanti permettono di impostare i margini della stampante prima di eseguire la stampa "
+                 "del bollettino e di convertire l'archivio dei versamenti in un foglio di calcolo di Microsoft "
+                 "Excel."),
+             QString::fromUtf8(
+                 "E' possibile verificare che il separatore decimale sia impostato correttamente nel proprio "
+                 "sistema operativo facendo clic sul pulsante Impostazioni separatore decimale e, infine, si può "
+                 "avviare una procedura guidata per creare una copia di sicurezza dell'archivio corrente o per "
+                 "ripristinare una copia di riserva selezionando il pulsante Backup archivio.")}};
+}
+
+HelpTopic DecimalSeparator() {
+    return {QStringLiteral("Impostazione del separatore decimale"),
+            {QString::fromUtf8(
+                 "Prima di accedere ad un archivio annuale dei versamenti, è buona norma accertarsi che nel sistema "
+                 "operativo la virgola sia impostata come separatore decimale secondo le convenzioni italiane. Si "
+                 "tenga presente che, se sulla propria macchina è installata una versione inglese o americana del "
+                 "sistema operativo, quasi sicuramente sarà impostato il punto, anziché la virgola, come simbolo "
+                 "separatore."),
+             QString::fromUtf8(
+                 "Dal momento che Quillora è stato progettato seguendo le convenzioni numeriche italiane, è "
+                 "necessario che il separatore decimale sia impostato correttamente. A tal fine, il programma mette a "
+                 "disposizione la funzione Impostazioni separatore decimale richiamabile tramite il pulsante presente "
+                 "all'interno della finestra di selezione dell'archivio dei bollettini."),
+             QString::fromUtf8(
+                 "Premendo il pulsante per il controllo del separatore decimale si ottiene, a seconda dei casi, o un "
+                 "messaggio che ci conferma che le impostazioni sono corrette o un messaggio che ci segnala la "
+                 "necessità di cambiare le impostazioni. In quest'ultimo caso, il programma ci chiederà se vogliamo "
+                 "impostare la virgola come separatore decimale, cosicché ci basterà rispondere positivamente per "
+                 "risolvere il problema.")}};
+}
+
+QList<HelpTopic> ManualTopics() { return {Overview(), AccessPassword(), SlipWorkbench(), DecimalSeparator()}; }
+
+} // namespace HelpCatalogue
