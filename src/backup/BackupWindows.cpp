@@ -1,6 +1,6 @@
 #include "backup/BackupWindows.h"
 
-#include "backup/BackupHelp.h"
+#include "common/HelpCatalogue.h"
 #include "common/Pictures.h"
 #include "platform/FileChoosers.h"
 #include "platform/FileCopy.h"
@@ -288,7 +288,7 @@ void BackupStart::cmdAvanti_Click() {
 
 void BackupStart::cmdEsci_Click() { Unload(); }
 
-void BackupStart::imgGuida_Click() { ShowHelpTopic(BackupTopic()); }
+void BackupStart::imgGuida_Click() { ShowHelpTopic(HelpCatalogue::Backup()); }
 
 // ================================================================ the two copy steps
 

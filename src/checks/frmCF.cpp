@@ -1,6 +1,6 @@
 #include "checks/frmCF.h"
 
-#include "checks/CheckHelp.h"
+#include "common/HelpCatalogue.h"
 #include "checks/Identifiers.h"
 #include "common/FixedRecord.h"
 #include "platform/Messages.h"
@@ -26,7 +26,7 @@ const CheckerDesign kDesign{
     QStringLiteral("Codice fiscale"),
     QStringLiteral("Impossibile copiare negli Appunti di Windows. Nessun numero di codice fiscale corrente."),
     QString::fromUtf8("Il numero di codice fiscale corrente è stato copiato negli Appunti di Windows con successo."),
-    &TaxCodeTopic,
+    &HelpCatalogue::TaxCode,
     true,
     "picCornice",
 };

@@ -1,6 +1,6 @@
 #include "checks/frmCalcIva.h"
 
-#include "checks/CheckHelp.h"
+#include "common/HelpCatalogue.h"
 #include "checks/Identifiers.h"
 #include "common/FixedRecord.h"
 #include "platform/Messages.h"
@@ -26,7 +26,7 @@ const CheckerDesign kDesign{
     QStringLiteral("Partita IVA"),
     QStringLiteral("Impossibile copiare negli Appunti di Windows. Nessun numero di partita IVA corrente."),
     QString::fromUtf8("Il numero di partita IVA corrente è stato copiato negli Appunti di Windows con successo."),
-    &VatNumberTopic,
+    &HelpCatalogue::VatNumber,
     false,
     nullptr,
 };

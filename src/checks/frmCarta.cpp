@@ -1,6 +1,6 @@
 #include "checks/frmCarta.h"
 
-#include "checks/CheckHelp.h"
+#include "common/HelpCatalogue.h"
 #include "checks/Identifiers.h"
 #include "common/FixedRecord.h"
 #include "platform/Messages.h"
@@ -29,7 +29,7 @@ const CheckerDesign kDesign{
     QStringLiteral("Impossibile copiare negli Appunti di Windows. Nessun numero di carta di credito corrente."),
     QString::fromUtf8(
         "Il numero di carta di credito corrente è stato copiato negli Appunti di Windows con successo."),
-    &CardNumberTopic,
+    &HelpCatalogue::CardNumber,
     true,
     "Picture1",
 };

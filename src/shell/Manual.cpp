@@ -1,11 +1,7 @@
 #include "shell/Manual.h"
 
-#include "backup/BackupHelp.h"
-#include "checks/CheckHelp.h"
+#include "common/HelpCatalogue.h"
 #include "common/ProgramFiles.h"
-#include "slips/SlipHelp.h"
-#include "slips/frmSetNumPreven.h"
-#include "summaries/SummaryHelp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,8 +13,7 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
-            VatNumberTopic(), TaxCodeTopic(), CardNumberTopic(), BackupTopic(), SummaryTopic()};
+    return HelpCatalogue::ManualTopics();
 }
 
 bool Write(const QString& path) {

@@ -6,7 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpCatalogue.h"
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmHelpForm.h"
@@ -218,5 +218,5 @@ void frmCambiaPW::picGuida_MouseDown() { showPressed(picGuida, kGuidaLeft, kPict
 
 void frmCambiaPW::picGuida_MouseUp() {
     showPressed(picGuida, kGuidaLeft, kPicturesTop, false);
-    ShowHelpTopic(HelpTopics::AccessPassword());
+    ShowHelpTopic(HelpCatalogue::AccessPassword());
 }

@@ -3,7 +3,7 @@
 #include "common/PictureButton.h"
 #include "common/Pictures.h"
 #include "platform/Program.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpCatalogue.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"
@@ -284,7 +284,7 @@ void frmMenu::imgGuida_MouseDown(Qt::MouseButton) {
 
 void frmMenu::imgGuida_MouseUp(Qt::MouseButton) {
     showPressed(imgGuida, kGuidaLeft, kGuidaTop, false);
-    ShowHelpTopic(HelpTopics::Overview());
+    ShowHelpTopic(HelpCatalogue::Overview());
 }
 
 void frmMenu::imgEsci_MouseDown(Qt::MouseButton) {

@@ -6,7 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpCatalogue.h"
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmCambiaPW.h"
@@ -150,9 +150,9 @@ void frmPassword::mouseMoveEvent(QMouseEvent* event) {
     Form_MouseMove();
 }
 
-void frmPassword::picGuida_MouseUp() { ShowHelpTopic(HelpTopics::AccessPassword()); }
+void frmPassword::picGuida_MouseUp() { ShowHelpTopic(HelpCatalogue::AccessPassword()); }
 
-void frmPassword::picGuida2_MouseUp() { ShowHelpTopic(HelpTopics::AccessPassword()); }
+void frmPassword::picGuida2_MouseUp() { ShowHelpTopic(HelpCatalogue::AccessPassword()); }
 
 void frmPassword::Timer1_Timer() {
     const int n = lblConta->text().toInt();

@@ -16,7 +16,7 @@
 #include "shell/frmMenu.h"
 #include "common/LeadingNumber.h"
 #include "slips/SlipCard.h"
-#include "slips/SlipHelp.h"
+#include "common/HelpCatalogue.h"
 #include "slips/frmFindValori.h"
 
 #include <QApplication>
@@ -417,7 +417,7 @@ void frmBollettini::Form_Unload() {
 
 void frmBollettini::cmdChiudi_Click() { Unload(); }
 
-void frmBollettini::cmdGuida_Click() { ShowHelpTopic(SlipWorkbenchTopic()); }
+void frmBollettini::cmdGuida_Click() { ShowHelpTopic(HelpCatalogue::SlipWorkbench()); }
 
 // ---------------------------------------------------------------- the record on show
 

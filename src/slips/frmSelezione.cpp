@@ -8,7 +8,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "common/PictureButton.h"
-#include "slips/SlipHelp.h"
+#include "common/HelpCatalogue.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmSetNumPreven.h"
 #include "summaries/frmToExcel.h"
@@ -193,7 +193,7 @@ void frmSelezione::cmdMargini_Click() {
 
 void frmSelezione::picSettings_Click() { Forms::get<frmSetNumPreven>().ShowModal(); }
 
-void frmSelezione::cmdGuida_Click() { ShowHelpTopic(SlipWorkbenchTopic()); }
+void frmSelezione::cmdGuida_Click() { ShowHelpTopic(HelpCatalogue::SlipWorkbench()); }
 
 void frmSelezione::cmdChiudi_Click() {
     Forms::get<frmMenu>().Show();

@@ -1,5 +1,6 @@
 #include "slips/frmSetNumPreven.h"
 
+#include "common/HelpCatalogue.h"
 #include "common/Pictures.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -21,27 +22,6 @@ void information(const QString& text, const QString& title) {
 }
 
 } // namespace
-
-HelpTopic DecimalSeparatorTopic() {
-    return {QStringLiteral("Impostazione del separatore decimale"),
-            {QString::fromUtf8(
-                 "Prima di accedere ad un archivio annuale dei versamenti, è buona norma accertarsi che nel sistema "
-                 "operativo la virgola sia impostata come separatore decimale secondo le convenzioni italiane. Si "
-                 "tenga presente che, se sulla propria macchina è installata una versione inglese o americana del "
-                 "sistema operativo, quasi sicuramente sarà impostato il punto, anziché la virgola, come simbolo "
-                 "separatore."),
-             QString::fromUtf8(
-                 "Dal momento che Quillora è stato progettato seguendo le convenzioni numeriche italiane, è "
-                 "necessario che il separatore decimale sia impostato correttamente. A tal fine, il programma mette a "
-                 "disposizione la funzione Impostazioni separatore decimale richiamabile tramite il pulsante presente "
-                 "all'interno della finestra di selezione dell'archivio dei bollettini."),
-             QString::fromUtf8(
-                 "Premendo il pulsante per il controllo del separatore decimale si ottiene, a seconda dei casi, o un "
-                 "messaggio che ci conferma che le impostazioni sono corrette o un messaggio che ci segnala la "
-                 "necessità di cambiare le impostazioni. In quest'ultimo caso, il programma ci chiederà se vogliamo "
-                 "impostare la virgola come separatore decimale, cosicché ci basterà rispondere positivamente per "
-                 "risolvere il problema.")}};
-}
 
 frmSetNumPreven::frmSetNumPreven() : Form(Kind::Dialog) {
     setObjectName(QStringLiteral("frmSetNumPreven"));
@@ -132,4 +112,4 @@ void frmSetNumPreven::cmdSeparatore_Click() {
 
 void frmSetNumPreven::cmdChiudi_Click() { Unload(); }
 
-void frmSetNumPreven::cmdGuida_Click() { ShowHelpTopic(DecimalSeparatorTopic()); }
+void frmSetNumPreven::cmdGuida_Click() { ShowHelpTopic(HelpCatalogue::DecimalSeparator()); }

@@ -7,7 +7,6 @@
 #include "common/Controls.h"
 #include "common/Form.h"
 #include "common/PictureButton.h"
-#include "shell/HelpTopics.h"
 
 #include <QPushButton>
 
@@ -31,5 +30,3 @@ private:
     void wire();
 };
 
-// "Impostazione del separatore decimale".
-HelpTopic DecimalSeparatorTopic();

@@ -7,7 +7,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "slips/frmSetNumPreven.h"
-#include "summaries/SummaryHelp.h"
+#include "common/HelpCatalogue.h"
 #include "summaries/frmRiepiloghi.h"
 
 #include <QCloseEvent>
@@ -134,7 +134,7 @@ void frmSelezione01::cmdChiudi_Click() {
 
 void frmSelezione01::picSettings_Click() { Forms::get<frmSetNumPreven>().ShowModal(); }
 
-void frmSelezione01::cmdGuida_Click() { ShowHelpTopic(SummaryTopic()); }
+void frmSelezione01::cmdGuida_Click() { ShowHelpTopic(HelpCatalogue::Summaries()); }
 
 void frmSelezione01::closeEvent(QCloseEvent* event) {
     event->ignore();

@@ -1,4 +1,4 @@
-#include "checks/CheckHelp.h"
+#include "common/HelpCatalogue.h"
 #include "checks/frmCF.h"
 #include "checks/frmCalcIva.h"
 #include "checks/frmCarta.h"
@@ -309,13 +309,13 @@ TEST_F(Checkers, InTheTaxCodeAndCardCheckersAnyMouseButtonActsOnTheIcons) {
 }
 
 TEST_F(Checkers, HelpTopicsKeepTheirLinesTogether) {
-    const HelpTopic card = CardNumberTopic();
+    const HelpTopic card = HelpCatalogue::CardNumber();
     EXPECT_EQ(card.title, "Controllo del numero di carta di credito");
     const QString list = card.paragraphs.value(2);
     EXPECT_TRUE(list.startsWith("   1. American Express\r\n   2. Australian BankCard\r\n"));
     EXPECT_TRUE(list.endsWith("\r\n   9. Visa"));
     EXPECT_EQ(card.paragraphs.size(), 6); // 14 pieces, nine of them one list
-    const HelpTopic cf = TaxCodeTopic();
+    const HelpTopic cf = HelpCatalogue::TaxCode();
     EXPECT_EQ(cf.title, "Verifica del codice fiscale");
     EXPECT_EQ(cf.paragraphs.size(), 9); // 11 pieces, three of them one block
     EXPECT_EQ(cf.paragraphs.value(2).split("\r\n").value(1), "Uno sguardo al codice fiscale");

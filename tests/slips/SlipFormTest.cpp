@@ -3,7 +3,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "common/LeadingNumber.h"
-#include "slips/SlipHelp.h"
+#include "common/HelpCatalogue.h"
 #include "platform/UserLocale.h"
 #include "slips/frmBollettini.h"
 #include "support/TestPlatform.h"
@@ -571,5 +571,5 @@ TEST_F(SlipForm, HelpShowsTheWorkbenchTopic) {
         help.cmdChiudi_Click();
     });
     f.cmdGuida_Click();
-    EXPECT_EQ(SlipWorkbenchTopic().paragraphs.size(), 8);
+    EXPECT_EQ(HelpCatalogue::SlipWorkbench().paragraphs.size(), 8);
 }
