@@ -28,7 +28,7 @@ TEST_F(Menu, TitleControlsAndCaptions) {
     frmMenu& m = menu();
     EXPECT_EQ(m.windowTitle(), " Quillora - Mod. CH 8 TER / QUATER");
     EXPECT_NE(m.minimumSize(), m.maximumSize()) << "the menu is the one sizable window";
-    const std::pair<QPushButton*, ClickLabel*> choices[] = {{m.cmdBollettini, m.lblBollettini},
+    const std::pair<PictureButton*, PictureButton*> choices[] = {{m.cmdBollettini, m.lblBollettini},
                                                              {m.cmdAnagrafica, m.lblAnagrafica},
                                                              {m.cmdCausali, m.lblCausali},
                                                              {m.cmdRiepilogo, m.lblRiepilogo}};
@@ -98,7 +98,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
 
 TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     frmMenu& m = menu();
-    for (ClickLabel* label : {m.lblCausali, m.lblRiepilogo}) {
+    for (PictureButton* label : {m.lblCausali, m.lblRiepilogo}) {
         QTest::mousePress(label, Qt::LeftButton);
         EXPECT_EQ(label->backColor(), Colors::DarkRed);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-40, -40));
