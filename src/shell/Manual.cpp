@@ -1,5 +1,6 @@
 #include "shell/Manual.h"
 
+#include "registers/payees/AddressBookHelp.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
 
@@ -13,7 +14,8 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
+    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
+            AddressBookTopic()};
 }
 
 bool Write(const QString& path) {
