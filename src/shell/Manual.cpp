@@ -2,6 +2,7 @@
 
 #include "common/ProgramFiles.h"
 
+#include "registers/payees/AddressBookHelp.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
 
@@ -15,7 +16,8 @@
 namespace Manual {
 
 QList<HelpTopic> Topics() {
-    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic()};
+    return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
+            AddressBookTopic()};
 }
 
 bool Write(const QString& path) {
