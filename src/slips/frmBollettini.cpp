@@ -14,7 +14,7 @@
 #include "printing/frmStampaCH8bisL1.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 #include "slips/SlipCard.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmFindValori.h"

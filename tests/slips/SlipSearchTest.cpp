@@ -1,6 +1,6 @@
 #include "common/PrintedList.h"
 #include "common/SlipRecord.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmFindValori.h"
