@@ -3,6 +3,7 @@
 #include "common/ProgramFiles.h"
 
 #include "registers/payees/AddressBookHelp.h"
+#include "registers/reasons/ReasonHelp.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
 
@@ -17,7 +18,7 @@ namespace Manual {
 
 QList<HelpTopic> Topics() {
     return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
-            AddressBookTopic()};
+            AddressBookTopic(), ReasonRegisterTopic()};
 }
 
 bool Write(const QString& path) {

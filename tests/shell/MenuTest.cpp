@@ -98,6 +98,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
 
 TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     frmMenu& m = menu();
+    tp.modal.expect("frmCausali"); // the reason card, over the menu
     for (PictureButton* label : {m.lblCausali, m.lblRiepilogo}) {
         QTest::mousePress(label, Qt::LeftButton);
         EXPECT_EQ(label->backColor(), Colors::DarkRed);
@@ -113,7 +114,7 @@ TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     tp.modal.expect("frmMenuAnagrafica",
                     [&](QWidget&) { EXPECT_EQ(m.lblAnagrafica->backColor(), Colors::Navy); });
     QTest::mouseRelease(m.lblAnagrafica, Qt::RightButton, {}, QPoint(500, 500));
-    EXPECT_EQ(tp.modal.opened, std::vector<std::string>{"frmMenuAnagrafica"});
+    EXPECT_EQ(tp.modal.opened, (std::vector<std::string>{"frmCausali", "frmMenuAnagrafica"}));
 }
 
 TEST_F(Menu, HelpPictureWithAnyButtonShowsTheOverviewAndComesBack) {
