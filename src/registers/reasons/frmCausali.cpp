@@ -92,7 +92,7 @@ void frmCausali::buildFields() {
     place(cmdLogo, 120, 120, 6600, 600);
 
     picCampi = new Panel(picContainer, Colors::White);
-    place(picCampi, 120, 840, 6600, 3840);
+    place(picCampi, 120, 840, 6600, 3660);
 
     fraDesc = new QGroupBox(QStringLiteral(" Descrizione:"), picCampi);
     fraDesc->setFont(verdana(8.25, true));
@@ -122,17 +122,17 @@ void frmCausali::buildFields() {
     txtNote->setBackColor(Colors::White);
     txtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNote->setAccessibleName(QStringLiteral("Note"));
-    place(txtNote, 120, 2190, 6360, 1530);
+    place(txtNote, 120, 2190, 6360, 1350);
     lblNote->setBuddy(txtNote);
 
     Line1 = line(picContainer);
-    place(Line1, 120, 4740, 6600, 30);
+    place(Line1, 120, 4560, 6600, 30);
     lblInfo02 = caption(QStringLiteral("Informazioni sulla causale"), picContainer, true);
-    place(lblInfo02, 120, 4800, 6600, 255);
+    place(lblInfo02, 120, 4620, 6600, 255);
     lblInfo01 = caption(QString(), picContainer);
     lblInfo01->setWordWrap(true);
     lblInfo01->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblInfo01, 120, 5100, 6600, 900);
+    place(lblInfo01, 120, 4920, 6600, 1080);
     Line2 = line(picContainer);
     place(Line2, 120, 6030, 6600, 30);
 }

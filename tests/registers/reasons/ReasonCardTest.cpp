@@ -10,6 +10,7 @@
 #include "shell/frmMenu.h"
 #include "slips/frmBollettini.h"
 #include "support/TestPlatform.h"
+#include "registers/reasons/ReasonSamples.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,14 +30,6 @@ const QString kNoEuros =
     QStringLiteral("E' necessario indicare l'importo in euro della causale oppure cancellare i centesimi.");
 const QString kNoReason =
     QStringLiteral("E' necessario compilare il primo campo relativo alla descrizione della causale.");
-
-ReasonRecord reason(const QString& r1, const QString& euros = {}, const QString& cents = {}) {
-    ReasonRecord r;
-    r.Reason1 = r1;
-    r.Euros = euros;
-    r.Cents = cents;
-    return r;
-}
 
 class ReasonCard : public ::testing::Test {
 protected:
@@ -233,7 +226,7 @@ TEST_F(ReasonCard, SaveChecksTheFirstLineThenEurosThenCents) {
 }
 
 TEST_F(ReasonCard, AnAppendOverwritesATrailingPartialRecord) {
-    store({reason("UNO", "1", "00")}, QByteArray(670, 'x'));
+    store({reason("UNO", "", "1", "00")}, QByteArray(670, 'x'));
     frmCausali& f = open();
     f.txtDescrizione->setText("DUE");
     f.cmdSalva_Click();
@@ -421,9 +414,9 @@ TEST_F(ReasonWord, ACardBecomesANewDocumentThatIsOpened) {
 }
 
 TEST_F(ReasonWord, TheAmountCellFollowsTheEurosOnly) {
-    EXPECT_EQ(ReasonWordCard(reason("X", "", "50")).rows[1].second, "");
-    EXPECT_EQ(ReasonWordCard(reason("X", "7", "")).rows[1].second, QString::fromUtf8("€ 7,"));
-    EXPECT_EQ(ReasonWordCard(reason(" X ", " 7 ", "05")).rows[0].second, "X\r\n");
+    EXPECT_EQ(ReasonWordCard(reason("X", "", "", "50")).rows[1].second, "");
+    EXPECT_EQ(ReasonWordCard(reason("X", "", "7", "")).rows[1].second, QString::fromUtf8("€ 7,"));
+    EXPECT_EQ(ReasonWordCard(reason(" X ", "", " 7 ", "05")).rows[0].second, "X\r\n");
 }
 
 TEST_F(ReasonWord, ADocumentThatCannotBeWrittenIsReported) {

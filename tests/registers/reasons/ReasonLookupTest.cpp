@@ -8,6 +8,7 @@
 #include "registers/reasons/frmFindCausale.h"
 #include "slips/frmBollettini.h"
 #include "support/TestPlatform.h"
+#include "registers/reasons/ReasonSamples.h"
 
 #include <QFile>
 #include <QTest>
@@ -15,17 +16,6 @@
 using platform::MsgAnswer;
 
 namespace {
-
-ReasonRecord reason(const QString& r1, const QString& r2, const QString& euros, const QString& cents,
-                    const QString& notes = {}) {
-    ReasonRecord r;
-    r.Reason1 = r1;
-    r.Reason2 = r2;
-    r.Euros = euros;
-    r.Cents = cents;
-    r.Notes = notes;
-    return r;
-}
 
 const ReasonRecord kWater = reason("CANONE ACQUA", "", "120", "50", "bimestrale");
 const ReasonRecord kRent = reason("AFFITTO", "MESE CORRENTE", "25", "00");

@@ -2,23 +2,9 @@
 
 #include "common/ReasonRecord.h"
 #include "registers/reasons/ReasonLines.h"
+#include "registers/reasons/ReasonSamples.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-ReasonRecord reason(const QString& r1, const QString& r2, const QString& euros, const QString& cents,
-                    const QString& notes = QString()) {
-    ReasonRecord r;
-    r.Reason1 = r1;
-    r.Reason2 = r2;
-    r.Euros = euros;
-    r.Cents = cents;
-    r.Notes = notes;
-    return r;
-}
-
-} // namespace
 
 TEST(ReasonRecord, FieldsLieAtTheirOffsetsAndPadWithBlanks) {
     const QByteArray bytes = reason(" CANONE ACQUA", "", "120", "50", "").encode();
