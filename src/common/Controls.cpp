@@ -3,6 +3,7 @@
 #include "platform/Cp1252.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -14,8 +15,9 @@
 
 QColor vbColor(unsigned int bgr) {
     if (bgr & 0x80000000u) {
-        // System colours: only the window background is used.
-        return QColor(255, 255, 255);
+        // System colours: only the window background is used, the colour the
+        // user's scheme gives the inside of a text box.
+        return QGuiApplication::palette().color(QPalette::Base);
     }
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }

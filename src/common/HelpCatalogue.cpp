@@ -153,6 +153,58 @@ HelpTopic DecimalSeparator() {
                  "risolvere il problema.")}};
 }
 
+// ---------------------------------------------------------------- the registers
+
+HelpTopic AddressBook() {
+    return {QStringLiteral("Anagrafica intestatari ed esecutori"),
+            {QString::fromUtf8(
+                 "La sezione anagrafica del programma è composta da due rubriche elettroniche distinte, una per "
+                 "gli intestatari e una per gli esecutori abituali dei versamenti. I dati in esse contenuti "
+                 "possono essere importati nella scheda del bollettino quando si inserisce un nuovo pagamento."),
+             QString::fromUtf8(
+                 "Ogni scheda dispone di campi per il cognome e il nome di una persona o la ragione sociale di "
+                 "una ditta, l'indirizzo, i numeri di telefono, l'indirizzo e-mail, il numero di conto corrente "
+                 "e così via, e può ospitare delle annotazioni."),
+             QString::fromUtf8(
+                 "Le schede possono essere consultate in sequenza dalla prima all'ultima e viceversa, oppure "
+                 "visualizzate come elenco dei nominativi presenti in archivio secondo uno dei diversi criteri "
+                 "di ricerca disponibili."),
+             QString::fromUtf8(
+                 "E' possibile inviare un messaggio di posta elettronica alla persona visualizzata avviando il "
+                 "programma di posta predefinito con l'indirizzo già compilato, e si può effettuare una "
+                 "telefonata tramite il pulsante posto accanto al numero prescelto."),
+             QString::fromUtf8(
+                 "I campi della partita IVA, del codice fiscale e della carta di credito sono affiancati da "
+                 "pulsanti che controllano il valore inserito; il risultato è mostrato in una finestra di "
+                 "messaggio e, per una partita IVA corretta, viene indicato anche l'ufficio provinciale che "
+                 "l'ha rilasciata."),
+             QString::fromUtf8(
+                 "Ogni scheda può essere esportata in un documento di Microsoft Word ed è possibile creare una "
+                 "copia di sicurezza dell'intero archivio.")}};
+}
+
+HelpTopic Reasons() {
+    return {QStringLiteral("Archivio causali"),
+            {QString::fromUtf8(
+                 "L'archivio causali si propone di facilitare la compilazione dei bollettini consentendo di "
+                 "archiviare le causali relative ai versamenti più ricorrenti. Per ogni causale è possibile "
+                 "specificare una descrizione su due righe, esportabile nell'ambiente per la compilazione del "
+                 "bollettino, un importo in euro e qualsiasi altra annotazione."),
+             QString::fromUtf8(
+                 "A questo punto, ogni volta che si dovrà registrare il pagamento di un bollettino, sarà "
+                 "sufficiente servirsi dell'apposito pulsante di importazione dati per compilare automaticamente "
+                 "i campi relativi alla causale e all'importo del versamento."),
+             QString::fromUtf8(
+                 "Si tenga presente che è possibile inserire una nuova causale in archivio direttamente dalla "
+                 "schermata per la gestione dei bollettini utilizzando il pulsante Esporta dati dopo aver "
+                 "compilato le caselle di testo."),
+             QString::fromUtf8(
+                 "La scheda di ogni causale può essere esportata in un file di Microsoft Word ed è anche "
+                 "possibile effettuare il backup dell'intero archivio. Infine, un'apposita funzione di ricerca "
+                 "permette di individuare velocemente una scheda in archivio per poterla modificare o "
+                 "eliminare.")}};
+}
+
 // ---------------------------------------------------------------- the identifier checkers
 
 HelpTopic VatNumber() {
@@ -273,8 +325,8 @@ HelpTopic Summaries() {
 }
 
 QList<HelpTopic> ManualTopics() {
-    return {Overview(),  AccessPassword(), SlipWorkbench(), DecimalSeparator(), Backup(),
-            VatNumber(), TaxCode(),        CardNumber(),    Summaries()};
+    return {Overview(),   AccessPassword(), SlipWorkbench(), DecimalSeparator(), Backup(), AddressBook(),
+            VatNumber(),  TaxCode(),        CardNumber(),    Reasons(),          Summaries()};
 }
 
 } // namespace HelpCatalogue

@@ -16,6 +16,10 @@ HelpTopic AccessPassword();
 HelpTopic SlipWorkbench();
 // "Impostazione del separatore decimale": the decimal-separator dialog.
 HelpTopic DecimalSeparator();
+// "Anagrafica intestatari ed esecutori": the payee and the payer card.
+HelpTopic AddressBook();
+// "Archivio causali": the reason card.
+HelpTopic Reasons();
 // "Controllo del numero di partita IVA", "Verifica del codice fiscale",
 // "Controllo del numero di carta di credito": the three identifier checkers.
 // Where a topic puts pieces on consecutive lines (a heading between rules, a

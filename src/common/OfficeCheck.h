@@ -1,10 +1,10 @@
 #pragma once
-// Whether an office program is at hand: the old program asked the registry for
-// "Word.Document\CurVer" and "Excel.sheet\CurVer"; here the question is
-// whether the desktop has a default application for .docx or .xlsx files.
+// Whether an office application is at hand: the Windows program asked the
+// registry for a file type's current version; here the question is whether
+// the desktop has a default application for the file type.
 
 #include <QString>
 
-// "Word.Document\CurVer": a default application for .docx; "Excel.sheet\CurVer":
-// one for .xlsx; any other key: false.
+// "Word.Document\CurVer": an application opens .docx files;
+// "Excel.sheet\CurVer": an application opens .xlsx files; any other key: false.
 bool RegistryValueExists(const QString& key);

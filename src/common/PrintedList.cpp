@@ -54,14 +54,18 @@ private:
 
 } // namespace
 
-QString ClosingLineText(const QString& indent, const QDateTime& when, const QString& dateSeparator) {
+QString DateAndTimeText(const QDateTime& when, const QString& dateSeparator) {
     const QDate date = when.date();
     const QTime time = when.time();
     const QString day = twoDigits(date.day()) + dateSeparator + twoDigits(date.month()) + dateSeparator +
                         QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
     const QString clock = twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute()) + QLatin1Char(':') +
                           twoDigits(time.second());
-    return indent + QStringLiteral("Scheda stampata in data ") + day + QStringLiteral(" alle ore ") + clock +
+    return day + QStringLiteral(" alle ore ") + clock;
+}
+
+QString ClosingLineText(const QString& indent, const QDateTime& when, const QString& dateSeparator) {
+    return indent + QStringLiteral("Scheda stampata in data ") + DateAndTimeText(when, dateSeparator) +
            QLatin1Char('.');
 }
 
@@ -83,10 +87,10 @@ void SetPrintDateSeparator(const QString& separator) { separatorOverride() = sep
 
 QDateTime PrintClockNow() { return clockOverride() ? clockOverride()() : QDateTime::currentDateTime(); }
 
+QString PrintDateSeparator() { return separatorOverride().isEmpty() ? UserDateSeparator() : separatorOverride(); }
+
 bool PrintClosingLine(const QString& indent) {
-    const QDateTime now = PrintClockNow();
-    const QString separator = separatorOverride().isEmpty() ? UserDateSeparator() : separatorOverride();
-    return printer().Print(ClosingLineText(indent, now, separator));
+    return printer().Print(ClosingLineText(indent, PrintClockNow(), PrintDateSeparator()));
 }
 
 ListPrintOutcome PrintList(const QStringList& lines, const PrintedListLayout& layout) {

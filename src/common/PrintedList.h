@@ -25,6 +25,10 @@ class QListWidget;
 // hh:mm:ss (always with colons) and ".".
 QString ClosingLineText(const QString& indent, const QDateTime& when, const QString& dateSeparator);
 
+// The date as dd/mm/yyyy joined by `dateSeparator`, " alle ore " and the time
+// as hh:mm:ss: the middle of the closing line, also used by the card exports.
+QString DateAndTimeText(const QDateTime& when, const QString& dateSeparator);
+
 // The user locale's date separator ("/" in an Italian locale).
 QString UserDateSeparator();
 
@@ -32,8 +36,10 @@ QString UserDateSeparator();
 // an empty function / text puts back the system's clock / the user's separator.
 void SetPrintClock(std::function<QDateTime()> now);
 void SetPrintDateSeparator(const QString& separator);
-// This moment by the print clock (the system's unless a test set one).
+// This moment by the print clock (the system's unless a test set one), and
+// the date separator the closing line takes.
 QDateTime PrintClockNow();
+QString PrintDateSeparator();
 
 // Prints the closing line, at this moment, on the current printer in the font
 // in force, ending the line. The caller sets the font size before and ends

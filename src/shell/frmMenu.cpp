@@ -5,6 +5,7 @@
 #include "platform/Program.h"
 #include "common/HelpCatalogue.h"
 #include "shell/frmHelpForm.h"
+#include "registers/reasons/frmCausali.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"
 #include "summaries/frmSelezione01.h"
@@ -240,7 +241,7 @@ void frmMenu::cmdBollettini_Click() {
 void frmMenu::cmdAnagrafica_Click() { Forms::get<frmMenuAnagrafica>().ShowModal(); }
 
 void frmMenu::cmdCausali_Click() {
-    // The reason register card: Forms::get<frmCausali>().ShowModal();
+    Forms::get<frmCausali>().ShowModal();
 }
 
 void frmMenu::cmdRiepilogo_Click() {

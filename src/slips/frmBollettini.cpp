@@ -12,6 +12,8 @@
 #include "platform/UserLocale.h"
 #include "printing/frmImposta.h"
 #include "printing/frmStampaCH8bisL1.h"
+#include "registers/reasons/frmCausali.h"
+#include "registers/reasons/frmFindCausale.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "common/LeadingNumber.h"
@@ -468,9 +470,7 @@ void frmBollettini::imgImporta01_MouseUp(Qt::MouseButton) {
     // The payee lookup: Forms::get<frmFindIntestatario01>().ShowModal();
 }
 
-void frmBollettini::imgImporta02_MouseUp(Qt::MouseButton) {
-    // The reason lookup: Forms::get<frmFindCausale01>().ShowModal();
-}
+void frmBollettini::imgImporta02_MouseUp(Qt::MouseButton) { Forms::get<frmFindCausale01>().ShowModal(); }
 
 void frmBollettini::imgImporta03_MouseUp(Qt::MouseButton) {
     // The payer lookup: Forms::get<frmFindEsecutore01>().ShowModal();
@@ -481,7 +481,13 @@ void frmBollettini::imgEsporta01_MouseUp(Qt::MouseButton) {
 }
 
 void frmBollettini::imgEsporta02_MouseUp(Qt::MouseButton) {
-    // A new reason card (frmCausali) filled with the trimmed reason lines, euros and cents, shown modally.
+    // The first write loads the card, new and empty; the notes stay empty.
+    frmCausali& card = Forms::get<frmCausali>();
+    card.txtDescrizione->setText(trimmed(txtCausale01->text()));
+    card.txtPagamento->setText(trimmed(txtCausale02->text()));
+    card.txtRicevuta->setText(trimmed(txtCifre->text()));
+    card.txtCategoria->setText(trimmed(txtCentCifra->text()));
+    card.ShowModal();
 }
 
 void frmBollettini::imgEsporta03_MouseUp(Qt::MouseButton) {

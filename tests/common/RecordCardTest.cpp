@@ -3,7 +3,9 @@
 
 #include "common/Controls.h"
 #include "common/RecordCard.h"
+#include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
+#include "registers/reasons/ReasonCard.h"
 #include "slips/SlipCard.h"
 #include "support/TestPlatform.h"
 
@@ -27,6 +29,15 @@ struct SlipTwin {
         year->setObjectName(QStringLiteral("lblFile"));
     }
     static QString archive() { return QStringLiteral("2026.ccp"); }
+};
+
+// The reason card's row: the reason register.
+struct ReasonTwin {
+    using Record = ReasonRecord;
+    static std::span<const BoxBinding<ReasonRecord>> boxes() { return ReasonBoxes; }
+    static const CardTwin& twin() { return ReasonCardTwin(); }
+    static void prepare(QWidget&) {}
+    static QString archive() { return QStringLiteral("Causali.cdb"); }
 };
 
 // A bare card window: one box per binding, lblPosizione, and what the twin
@@ -86,7 +97,7 @@ protected:
     const platform::Message& last() const { return tp.messages.last(); }
 };
 
-using CardTwins = ::testing::Types<SlipTwin>;
+using CardTwins = ::testing::Types<SlipTwin, ReasonTwin>;
 TYPED_TEST_SUITE(RecordCardDesign, CardTwins);
 
 TYPED_TEST(RecordCardDesign, BrowsingClampsAndShowsTheNumberWithItsBlank) {

@@ -1,0 +1,52 @@
+#include "common/PayeeRecord.h"
+
+#include "common/FixedRecord.h"
+
+namespace {
+
+constexpr std::array<FixedField<PayeeRecord>, 12> kLayout{{
+    {&PayeeRecord::Payee1, 34},
+    {&PayeeRecord::Payee2, 34},
+    {&PayeeRecord::AccountNumber, 12},
+    {&PayeeRecord::HomePhone, 20},
+    {&PayeeRecord::OfficePhone, 20},
+    {&PayeeRecord::FaxNumber, 20},
+    {&PayeeRecord::MobilePhone, 20},
+    {&PayeeRecord::Email, 50},
+    {&PayeeRecord::VatNumber, 11},
+    {&PayeeRecord::TaxCode, 16},
+    {&PayeeRecord::CardNumber, 16},
+    {&PayeeRecord::Notes, 600},
+}};
+
+static_assert(recordLength(kLayout) == PayeeRecord::Length);
+static_assert(totalWidth(PayeeRecord::Widths) == PayeeRecord::Length);
+
+constexpr bool sameWidths() {
+    for (std::size_t i = 0; i < kLayout.size(); ++i)
+        if (kLayout[i].width != PayeeRecord::Widths[i])
+            return false;
+    return true;
+}
+static_assert(sameWidths());
+
+} // namespace
+
+PayeeRecord PayeeRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
+
+QByteArray PayeeRecord::encode() const { return encodeRecord(*this, kLayout); }
+
+QStringList PayeeRecord::fields() const {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(kLayout.size()));
+    for (const auto& f : kLayout)
+        out << this->*f.member;
+    return out;
+}
+
+PayeeRecord PayeeRecord::fromFields(const QStringList& fields) {
+    PayeeRecord r;
+    for (std::size_t i = 0; i < kLayout.size() && static_cast<qsizetype>(i) < fields.size(); ++i)
+        r.*kLayout[i].member = fields[static_cast<qsizetype>(i)];
+    return r;
+}

@@ -1,0 +1,246 @@
+// The two reason lookups: the list layouts and their order, type-ahead, the
+// pick into the reason card and into the slip form, printing.
+
+#include "common/PrintedList.h"
+#include "common/ReasonRecord.h"
+#include "common/SortedList.h"
+#include "registers/reasons/frmCausali.h"
+#include "registers/reasons/frmFindCausale.h"
+#include "slips/frmBollettini.h"
+#include "support/TestPlatform.h"
+#include "registers/reasons/ReasonSamples.h"
+
+#include <QFile>
+#include <QTest>
+
+using platform::MsgAnswer;
+
+namespace {
+
+const ReasonRecord kWater = reason("CANONE ACQUA", "", "120", "50", "bimestrale");
+const ReasonRecord kRent = reason("AFFITTO", "MESE CORRENTE", "25", "00");
+const ReasonRecord kClub = reason("QUOTA CIRCOLO", "", "", "");
+const ReasonRecord kTax = reason("TASSA RIFIUTI", "SALDO", "100", "00");
+
+class ReasonLookups : public ::testing::Test {
+protected:
+    TestPlatform tp;
+
+    void store(std::initializer_list<ReasonRecord> reasons, const QByteArray& tail = {}) const {
+        QFile f(tp.path("Causali.cdb"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const ReasonRecord& r : reasons)
+            f.write(r.encode());
+        f.write(tail);
+    }
+    static QStringList lines(const ::ReasonLookup& f) { return ListLines(*f.lstCausali); }
+    frmBollettini& slipForm() {
+        frmBollettini& slip = Forms::get<frmBollettini>();
+        slip.lblFile->setText("2026");
+        return slip;
+    }
+};
+
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+TEST_F(ReasonLookups, OpensOnEveryRecordInTheFullLayoutSortedAsText) {
+    store({kWater, kRent, kClub, kTax}, QByteArray(100, 'x'));
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    EXPECT_EQ(f.windowTitle(), " Trova causale");
+    EXPECT_EQ(f.lblMemory->text(), "carica");
+    EXPECT_EQ(lines(f), (QStringList{u8("AFFITTO MESE CORRENTE  -  € 25,00  [ Rec. 2 ]"),
+                                     u8("CANONE ACQUA   -  € 120,50  [ Rec. 1 ]"),
+                                     u8("QUOTA CIRCOLO   -  € ,  [ Rec. 3 ]"),
+                                     u8("TASSA RIFIUTI SALDO  -  € 100,00  [ Rec. 4 ]")}));
+    EXPECT_EQ(f.lblTrovati->text(), "4 schede trovate");
+    for (QPushButton* b : {f.cmdCategoria, f.cmdDescrizione, f.cmdPagamento})
+        EXPECT_TRUE(b->isEnabled());
+    EXPECT_FALSE(f.lblFaiClic->isVisible());
+}
+
+TEST_F(ReasonLookups, LayoutButtonsFilterAndDisableThemselves) {
+    store({kWater, kRent, kClub, kTax});
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    f.cmdPagamento_Click();
+    EXPECT_EQ(f.lblMemory->text(), "importo");
+    // Text order: 100 before 120 before 25.
+    EXPECT_EQ(lines(f), (QStringList{u8("100,00 euro  -  TASSA RIFIUTI SALDO  [ Rec. 4 ]"),
+                                     u8("120,50 euro  -  CANONE ACQUA   [ Rec. 1 ]"),
+                                     u8("25,00 euro  -  AFFITTO MESE CORRENTE  [ Rec. 2 ]")}));
+    EXPECT_EQ(f.lblTrovati->text(), "3 schede trovate");
+    EXPECT_FALSE(f.cmdPagamento->isEnabled());
+
+    f.cmdDescrizione_Click();
+    EXPECT_EQ(lines(f), (QStringList{u8("MESE CORRENTE  -  € 25,00  [ Rec. 2 ]"),
+                                     u8("SALDO  -  € 100,00  [ Rec. 4 ]")}));
+    EXPECT_FALSE(f.cmdDescrizione->isEnabled());
+    EXPECT_TRUE(f.cmdPagamento->isEnabled());
+
+    f.cmdCategoria_Click();
+    EXPECT_EQ(lines(f).size(), 4);
+    EXPECT_TRUE(lines(f).contains(u8("QUOTA CIRCOLO  -  € ,  [ Rec. 3 ]")));
+    f.Unload();
+    EXPECT_EQ(Forms::get<frmFindCausale>().lblMemory->text(), "carica") << "every opening starts afresh";
+}
+
+TEST_F(ReasonLookups, TypeAheadSelectsWithoutFilteringAndTheHintFollows) {
+    store({kWater, kRent, kClub, kTax});
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    f.txtCerca->setText("quo");
+    EXPECT_EQ(SelectedLine(*f.lstCausali), u8("QUOTA CIRCOLO   -  € ,  [ Rec. 3 ]"));
+    EXPECT_TRUE(f.lblFaiClic->isVisibleTo(&f));
+    EXPECT_EQ(f.lstCausali->count(), 4);
+    f.txtCerca->setText("zzz");
+    EXPECT_EQ(SelectedLine(*f.lstCausali), "");
+    EXPECT_FALSE(f.lblFaiClic->isVisibleTo(&f));
+}
+
+TEST_F(ReasonLookups, APickFromAnyLayoutLoadsTheSameRecordIntoTheCard) {
+    store({kRent, kWater});
+    for (const char* mode : {"carica", "desc01", "desc02", "importo"}) {
+        frmCausali& card = Forms::get<frmCausali>();
+        card.txtDescrizione->setText("TYPED, UNSAVED");
+        frmFindCausale& f = Forms::get<frmFindCausale>();
+        if (QString(mode) == "desc01")
+            f.cmdCategoria_Click();
+        else if (QString(mode) == "desc02")
+            f.cmdDescrizione_Click();
+        else if (QString(mode) == "importo")
+            f.cmdPagamento_Click();
+        f.txtCerca->setText(QString(mode) == "importo" ? "25" : (QString(mode) == "desc02" ? "MESE" : "AFF"));
+        QTest::keyClick(f.txtCerca, Qt::Key_Return);
+        EXPECT_TRUE(f.isUnloaded()) << mode;
+        EXPECT_EQ(ReadBoxes<ReasonRecord>(card, ReasonBoxes), kRent) << mode;
+        EXPECT_EQ(card.lblPosizione->text(), " 1") << mode;
+        card.Unload();
+    }
+}
+
+TEST_F(ReasonLookups, NoSelectionOrAChangedRegisterWritesNothingAndStaysOpen) {
+    store({kWater, kRent});
+    frmCausali& card = Forms::get<frmCausali>();
+    card.txtDescrizione->setText("MINE");
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    f.lstCausali_DblClick();
+    EXPECT_FALSE(f.isUnloaded());
+
+    f.txtCerca->setText("CANONE");
+    store({kRent, kWater}); // the records swapped numbers behind the list
+    f.lblFaiClic_DblClick();
+    EXPECT_FALSE(f.isUnloaded());
+    EXPECT_EQ(card.txtDescrizione->text(), "MINE");
+    EXPECT_EQ(card.lblPosizione->text(), "");
+
+    f.lblMemory->setText("other");
+    f.lstCausali_DblClick();
+    EXPECT_FALSE(f.isUnloaded());
+    f.cmdChiudi_Click();
+    EXPECT_TRUE(f.isUnloaded());
+    EXPECT_EQ(card.txtDescrizione->text(), "MINE");
+    EXPECT_TRUE(tp.messages.shown.empty());
+}
+
+TEST_F(ReasonLookups, AMissingRegisterIsCreatedEmpty) {
+    frmFindCausale01& f = Forms::get<frmFindCausale01>();
+    EXPECT_EQ(f.lstCausali->count(), 0);
+    EXPECT_EQ(f.lblTrovati->text(), "0 schede trovate");
+    EXPECT_TRUE(QFile::exists(tp.path("Causali.cdb")));
+    f.cmdGuida_Click();
+    EXPECT_EQ(tp.messages.last().text, "La lista non contiene nessuna voce.");
+}
+
+TEST_F(ReasonLookups, ImportWritesTheReasonAndItsAmountIntoTheSlip) {
+    store({kWater, kRent, kClub});
+    frmBollettini& slip = slipForm();
+    slip.txtCC->setText("123456789012");
+    slip.txtCausale02->setText("OLD");
+    slip.txtNote->setText("nota");
+    slip.lblPosizione->setText(" 7");
+    tp.modal.expect("frmFindCausale01", [](QWidget& w) {
+        auto& f = static_cast<frmFindCausale01&>(w);
+        EXPECT_EQ(f.windowTitle(), " Importa dati causale");
+        EXPECT_EQ(f.focusWidget(), f.txtCerca);
+        f.txtCerca->setText("CANONE");
+        f.lstCausali_DblClick();
+    });
+    slip.imgImporta02_MouseUp(Qt::LeftButton);
+    EXPECT_EQ(slip.txtCausale01->text(), "CANONE ACQUA");
+    EXPECT_EQ(slip.txtCausale02->text(), "") << "an empty second line empties the slip's";
+    EXPECT_EQ(slip.txtCifre->text(), "120");
+    EXPECT_EQ(slip.Display->text(), "CENTOVENTI");
+    EXPECT_EQ(slip.txtCentCifra->text(), "50");
+    EXPECT_EQ(slip.txtCentCifra02->text(), "50");
+    EXPECT_EQ(slip.txtCC->text(), "123456789012");
+    EXPECT_EQ(slip.txtNote->text(), "nota");
+    EXPECT_EQ(slip.lblPosizione->text(), " 7");
+
+    tp.modal.expect("frmFindCausale01", [](QWidget& w) {
+        auto& f = static_cast<frmFindCausale01&>(w);
+        f.txtCerca->setText("QUOTA");
+        f.lstCausali_DblClick();
+    });
+    slip.imgImporta02_MouseUp(Qt::LeftButton);
+    EXPECT_EQ(slip.txtCausale01->text(), "QUOTA CIRCOLO");
+    EXPECT_EQ(slip.txtCifre->text(), "120") << "a reason without amount leaves the amount";
+    EXPECT_EQ(slip.Display->text(), "CENTOVENTI");
+    EXPECT_EQ(slip.txtCentCifra02->text(), "50");
+}
+
+TEST_F(ReasonLookups, ImportOfRecordsWrittenElsewhere) {
+    store({reason("SOLO CENTESIMI", "", "", "50"), reason("LETTERE", "", "12AB", "5")});
+    frmBollettini& slip = slipForm();
+    slip.txtCifre->setText("9");
+    frmFindCausale01& f = Forms::get<frmFindCausale01>();
+    f.txtCerca->setText("SOLO");
+    f.lstCausali_DblClick();
+    EXPECT_EQ(slip.txtCifre->text(), "9");
+    EXPECT_EQ(slip.txtCentCifra->text(), "");
+
+    frmFindCausale01& g = Forms::get<frmFindCausale01>();
+    g.txtCerca->setText("LETTERE");
+    g.lstCausali_DblClick();
+    EXPECT_EQ(slip.txtCifre->text(), "12AB");
+    EXPECT_EQ(slip.Display->text(), "DODICI") << "the words follow the leading number";
+    EXPECT_EQ(slip.txtCentCifra->text(), "5") << "one-digit cents arrive as they are";
+}
+
+TEST_F(ReasonLookups, PrintsTheListAsShown) {
+    SetPrintClock([] { return QDateTime(QDate(2012, 3, 5), QTime(9, 7, 2)); });
+    SetPrintDateSeparator(QStringLiteral("/"));
+    store({kWater, kRent});
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    f.cmdPagamento_Click();
+    tp.messages.answers = {MsgAnswer::OK};
+    f.cmdGuida_Click();
+    EXPECT_EQ(tp.messages.last().title, "Stampa elenco causali");
+    const QStringList printed = tp.printer.lines();
+    ASSERT_GE(printed.size(), 6);
+    EXPECT_EQ(printed[1], "Elenco causali");
+    EXPECT_TRUE(printed.contains(u8("120,50 euro  -  CANONE ACQUA   [ Rec. 1 ]")));
+    EXPECT_TRUE(printed.contains("Totale voci in elenco: 2"));
+    EXPECT_EQ(printed.back(), "Scheda stampata in data 05/03/2012 alle ore 09:07:02.");
+    EXPECT_FALSE(f.isUnloaded());
+    SetPrintClock({});
+    SetPrintDateSeparator(QString());
+}
+
+TEST_F(ReasonLookups, ListsMoreReasonsThanASignedSixteenBitCount) {
+    constexpr int kMany = 32770;
+    {
+        QFile f(tp.path("Causali.cdb"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray all;
+        all.reserve(qsizetype(kMany) * ReasonRecord::Length);
+        for (int i = 1; i <= kMany; ++i)
+            all += reason(QStringLiteral("R%1").arg(i), "", "", "").encode();
+        f.write(all);
+    }
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    EXPECT_EQ(f.lstCausali->count(), kMany);
+    EXPECT_EQ(f.lblTrovati->text(), "32770 schede trovate");
+    f.txtCerca->setText("R32770 ");
+    f.lstCausali_DblClick();
+    EXPECT_EQ(Forms::get<frmCausali>().lblPosizione->text(), " 32770");
+}
