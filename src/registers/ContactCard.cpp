@@ -1,0 +1,175 @@
+#include "registers/ContactCard.h"
+
+#include "checks/TaxCodeChars.h"
+#include "common/FieldRules.h"
+#include "common/FixedRecord.h"
+#include "registers/CardPictures.h"
+#include "registers/DialNumber.h"
+
+#include <QFont>
+
+using platform::MsgIcon;
+
+namespace {
+
+constexpr int kRowHeight = 660, kLabelHeight = 240, kBoxHeight = 345, kSide = 345;
+constexpr int kLeftColumn = 120, kLeftWidth = 3840;
+constexpr int kRightColumn = 4680, kRightWidth = 4200;
+
+TextBox* contactBox(QWidget* parent, int width, const QString& name) {
+    auto* box = new TextBox(parent);
+    box->setMaxLength(width);
+    box->setAccessibleName(name);
+    return box;
+}
+
+} // namespace
+
+ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
+    : RegisterCard(table, namesHeight + kContactsHeight), contactsTop_(namesHeight) {
+    QWidget* panel = content();
+    const int side = tw(kSide) - 2;
+    struct Contact {
+        TextBox*& box;
+        QLabel*& label;
+        PictureButton*& button;
+        const char* caption;
+        int width;
+        QPixmap picture;
+        const char* tip;
+    };
+    const Contact contacts[] = {
+        {txtCas, lblCas, cmdCasa, "Tel. casa", 20, CardPictures::phone(side), " Chiama "},
+        {txtUff, lblUff, cmdUff, "Tel. ufficio", 20, CardPictures::phone(side), " Chiama "},
+        {txtFax, lblFax, cmdFax, "Fax", 20, CardPictures::phone(side), " Chiama "},
+        {txtCel, lblCel, cmdCello, "Cellulare", 20, CardPictures::phone(side), " Chiama "},
+        {txtEma, lblEma, cmdEmail, "E-mail", 50, CardPictures::mail(side), " Invia "},
+        {txtIva, lblIva, cmdCheckIva, "Partita IVA", 11, CardPictures::check(side), " Controlla "},
+        {txtCodFisc, lblCodFisc, cmdCheckFisc, "Codice fiscale", 16, CardPictures::check(side), " Controlla "},
+        {txtCarta, lblCarta, cmdCarta, "Carta di credito", 16, CardPictures::check(side), " Controlla "},
+    };
+    for (int i = 0; i < 8; ++i) {
+        const Contact& c = contacts[i];
+        const QString caption = QString::fromLatin1(c.caption);
+        const int left = i < 4 ? kLeftColumn : kRightColumn;
+        const int width = i < 4 ? kLeftWidth : kRightWidth;
+        const int top = contactsTop_ + 60 + (i % 4) * kRowHeight;
+        c.label = new QLabel(caption, panel);
+        place(c.label, left, top, width, kLabelHeight);
+        c.box = contactBox(panel, c.width, caption);
+        c.label->setBuddy(c.box);
+        place(c.box, left, top + kLabelHeight, width - kSide - 60, kBoxHeight);
+        c.button = new PictureButton(panel, c.picture, QString::fromLatin1(c.tip));
+        c.button->setAccessibleName(QString::fromLatin1(c.tip).trimmed() + QStringLiteral(": ") + caption);
+        c.button->setFocusPolicy(Qt::TabFocus);
+        c.button->setEnabled(false);
+        place(c.button, left + width - kSide, top + kLabelHeight, kSide, kBoxHeight);
+    }
+
+    const int notesTop = contactsTop_ + 60 + 4 * kRowHeight;
+    lblAnnota = new QLabel(QStringLiteral("Note:"), panel);
+    place(lblAnnota, kLeftColumn, notesTop, 1200, kLabelHeight);
+    txtNot = new TextArea(panel);
+    txtNot->setMaxLength(600);
+    txtNot->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtNot->setAccessibleName(QStringLiteral("Note"));
+    lblAnnota->setBuddy(txtNot);
+    place(txtNot, kLeftColumn, notesTop + kLabelHeight, kRightColumn + kRightWidth - kLeftColumn,
+          kContactsHeight - (notesTop - contactsTop_) - kLabelHeight - 60);
+}
+
+void ContactCard::finishBoxes(std::vector<TextBox*> ownBoxes) {
+    std::vector<TextBox*> line = std::move(ownBoxes);
+    for (TextBox* box : {txtCas, txtUff, txtFax, txtCel, txtEma, txtIva, txtCodFisc, txtCarta})
+        line.push_back(box);
+    QFont small(QStringLiteral("Verdana"));
+    small.setPointSizeF(8.25);
+    for (TextBox* box : line)
+        box->setFont(small);
+    txtNot->setFont(small);
+
+    std::vector<QWidget*> boxes(line.begin(), line.end());
+    boxes.push_back(txtNot);
+    setBoxes(boxes);
+    wireContacts(line);
+    wireCard();
+}
+
+void ContactCard::wireContacts(const std::vector<TextBox*>& line) {
+    // Every box: the light yellow while it has the focus; Enter walks the
+    // boxes in field order into the notes, where it breaks the line.
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        HighlightOnFocus(line[i], Colors::White);
+        MoveOnEnter(line[i], i + 1 < line.size() ? static_cast<QWidget*>(line[i + 1]) : txtNot);
+    }
+    HighlightOnFocus(txtNot, Colors::White);
+    UpperCaseLetter(txtCodFisc);
+    DigitsOnly(txtIva, {QStringLiteral("Inserire il numero di partita IVA digitando solo caratteri numerici."),
+                        QStringLiteral("Attenzione: valore non valido"), MsgIcon::Information});
+    DigitsOnly(txtCarta, {QStringLiteral("Inserire il numero della carta di credito digitando solo caratteri "
+                                         "numerici senza spazi o trattini."),
+                          QStringLiteral("Attenzione: valore errato"), MsgIcon::Information});
+
+    const std::pair<TextBox*, void (ContactCard::*)()> changes[] = {
+        {txtCas, &ContactCard::txtCas_Change},         {txtUff, &ContactCard::txtUff_Change},
+        {txtFax, &ContactCard::txtFax_Change},         {txtCel, &ContactCard::txtCel_Change},
+        {txtEma, &ContactCard::txtEma_Change},         {txtIva, &ContactCard::txtIva_Change},
+        {txtCodFisc, &ContactCard::txtCodFisc_Change}, {txtCarta, &ContactCard::txtCarta_Change},
+    };
+    for (const auto& [box, handler] : changes)
+        connect(box, &QLineEdit::textChanged, this, [this, handler] { (this->*handler)(); });
+
+    const std::pair<PictureButton*, void (ContactCard::*)()> clicks[] = {
+        {cmdCasa, &ContactCard::cmdCasa_Click},         {cmdUff, &ContactCard::cmdUff_Click},
+        {cmdFax, &ContactCard::cmdFax_Click},           {cmdCello, &ContactCard::cmdCello_Click},
+        {cmdEmail, &ContactCard::cmdEmail_Click},       {cmdCheckIva, &ContactCard::cmdCheckIva_Click},
+        {cmdCheckFisc, &ContactCard::cmdCheckFisc_Click}, {cmdCarta, &ContactCard::cmdCarta_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+}
+
+// ---------------------------------------------------------------- side buttons follow their boxes
+
+namespace {
+void enableWhileFilled(PictureButton* button, const TextBox* box) {
+    button->setEnabled(!trimBlanks(box->text()).isEmpty());
+}
+} // namespace
+
+void ContactCard::txtCas_Change() { enableWhileFilled(cmdCasa, txtCas); }
+void ContactCard::txtUff_Change() { enableWhileFilled(cmdUff, txtUff); }
+void ContactCard::txtFax_Change() { enableWhileFilled(cmdFax, txtFax); }
+void ContactCard::txtCel_Change() { enableWhileFilled(cmdCello, txtCel); }
+void ContactCard::txtEma_Change() { enableWhileFilled(cmdEmail, txtEma); }
+void ContactCard::txtIva_Change() { enableWhileFilled(cmdCheckIva, txtIva); }
+void ContactCard::txtCarta_Change() { enableWhileFilled(cmdCarta, txtCarta); }
+
+void ContactCard::txtCodFisc_Change() {
+    enableWhileFilled(cmdCheckFisc, txtCodFisc);
+    ApplyTaxCodeFilter(txtCodFisc);
+}
+
+// ---------------------------------------------------------------- dialling, e-mail, checks
+
+void ContactCard::cmdCasa_Click() { DialNumber(txtCas->text()); }
+void ContactCard::cmdUff_Click() { DialNumber(txtUff->text()); }
+void ContactCard::cmdFax_Click() { DialNumber(txtFax->text()); }
+void ContactCard::cmdCello_Click() { DialNumber(txtCel->text()); }
+
+void ContactCard::cmdEmail_Click() {
+    // The mail composer (frmEmail) addressed to trimmed(txtEma) comes with
+    // the identifier checks; until then the button does nothing.
+}
+
+void ContactCard::cmdCheckIva_Click() {
+    // The VAT-number checker (frmCalcIva.txtIva <- trimmed(txtIva)) comes with the identifier checks.
+}
+
+void ContactCard::cmdCheckFisc_Click() {
+    // The tax-code checker (frmCF.txtCarta <- trimmed(txtCodFisc)) comes with the identifier checks.
+}
+
+void ContactCard::cmdCarta_Click() {
+    // The card-number checker (frmCarta.txtCarta <- trimmed(txtCarta)) comes with the identifier checks.
+}
