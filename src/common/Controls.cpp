@@ -308,65 +308,6 @@ void TextArea::focusOutEvent(QFocusEvent* event) {
     focus_.focusOut(this, event);
 }
 
-// ---------------------------------------------------------------- ClickLabel
-
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
-
-ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    setMouseTracking(true);
-}
-
-void ClickLabel::applyColors() {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, vbColor(fore_));
-    if (back_ != 0xFFFFFFFFu) {
-        pal.setColor(QPalette::Window, vbColor(back_));
-        setAutoFillBackground(true);
-    }
-    setPalette(pal);
-}
-
-void ClickLabel::setForeColor(unsigned int vb) {
-    fore_ = vb;
-    applyColors();
-}
-
-void ClickLabel::setBackColor(unsigned int vb) {
-    back_ = vb;
-    applyColors();
-}
-
-void ClickLabel::setPicture(const QPixmap& picture, const QString& toolTip) {
-    setPixmap(picture);
-    setToolTip(toolTip);
-    setAccessibleName(toolTip.trimmed());
-}
-
-void ClickLabel::setHandPointer() { setCursor(Qt::PointingHandCursor); }
-
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    if (MouseDown)
-        MouseDown(event->button());
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QPointer<ClickLabel> self(this);
-    if (MouseUp)
-        MouseUp(event->button());
-    if (self && Click && event->button() == Qt::LeftButton)
-        Click();
-}
-
-void ClickLabel::mouseMoveEvent(QMouseEvent*) {
-    if (MouseMove)
-        MouseMove();
-}
-
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent*) {
-    if (DblClick)
-        DblClick();
-}
-
 // ---------------------------------------------------------------- Panel
 
 Panel::Panel(QWidget* parent, unsigned int backColor) : QWidget(parent) {

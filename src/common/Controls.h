@@ -125,41 +125,6 @@ private:
     bool enforcing_ = false;
 };
 
-// A label or picture that reacts to the mouse. Its caption (or, for a
-// picture, its tooltip) is what accessibility tools read.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit ClickLabel(QWidget* parent = nullptr);
-    explicit ClickLabel(const QString& caption, QWidget* parent = nullptr);
-
-    std::function<void(Qt::MouseButton)> MouseDown;
-    std::function<void(Qt::MouseButton)> MouseUp;
-    std::function<void()> MouseMove;
-    std::function<void()> DblClick;
-    // A click: the release of the left button, after MouseUp.
-    std::function<void()> Click;
-
-    void setForeColor(unsigned int vb);
-    unsigned int foreColor() const { return fore_; }
-    void setBackColor(unsigned int vb);
-    unsigned int backColor() const { return back_; }
-    // A picture with a tooltip; the tooltip is also its accessible name.
-    void setPicture(const QPixmap& picture, const QString& toolTip);
-    void setHandPointer();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    void applyColors();
-    unsigned int fore_ = Colors::Black;
-    unsigned int back_ = 0xFFFFFFFFu; // transparent
-};
-
 // A plain widget that reports mouse moves over its background (the window's
 // panels).
 class Panel : public QWidget {

@@ -3,6 +3,8 @@
 // fields, 853 bytes, no separators. The first three are the payee fields of
 // the slip, with the same widths.
 
+#include "common/BoxBindings.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -39,3 +41,6 @@ struct PayeeRecord {
 };
 
 inline constexpr std::span<const int> PayeeWidths{PayeeRecord::Widths};
+
+// The payee card's boxes, in field order.
+extern const std::array<BoxBinding<PayeeRecord>, 12> PayeeBoxes;

@@ -2,18 +2,21 @@
 // A picture button: a flat button showing a picture, a caption, or both (the
 // picture above the caption). To the desktop's accessibility tools it is a
 // push button named by its caption, or by its tooltip when it has none, with
-// a press action; pressing it that way, or with the keyboard when it takes the
-// focus, clicks it as the mouse does.
+// a press action.
 //
 // Mouse: any button pressed runs MouseDown and shows the pressed look; any
 // button released runs MouseUp and restores the resting look; the left button
 // released then clicks it (the clicked() signal), wherever the pointer is, as
-// the Windows program's pictures and captions did.
+// the Windows program's pictures and captions did. A press that comes from the
+// keyboard or from an accessibility tool runs MouseDown and MouseUp with the
+// left button and then clicks, exactly as a left click of the mouse: a window
+// may put its action on the release or on the click, and both ways work.
 
 #include <QAbstractButton>
 #include <QPixmap>
 
 #include <functional>
+#include <initializer_list>
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
@@ -26,6 +29,11 @@ public:
 
     explicit PictureButton(QWidget* parent = nullptr);
     PictureButton(QWidget* parent, const QPixmap& picture, const QString& toolTip);
+    // A caption alone.
+    PictureButton(const QString& caption, QWidget* parent);
+    // A command button showing a picture: raised, taking the keyboard focus
+    // with the Tab key, named by its tooltip.
+    static PictureButton* raised(QWidget* parent, const QPixmap& picture, const QString& toolTip);
 
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
@@ -33,17 +41,27 @@ public:
     QString caption() const { return text(); }
     // The tooltip, also the accessible name while there is no caption.
     void setTip(const QString& toolTip);
+    // How the caption lies in the button (centred unless set).
+    void setAlignment(Qt::Alignment alignment);
+    void setWordWrap(bool on);
+    // A raised bevel around the button, sunken while it is held.
+    void setRaised(bool on);
 
     void setPressedLook(PressedLook look) { look_ = look; }
     // Caption colours (&HBBGGRR) at rest and while pressed.
     void setCaptionColors(unsigned int rest, unsigned int pressed);
-    void setCaptionColor(unsigned int vb);
-    unsigned int captionColor() const { return captionNow_; }
+    // The caption's colour now (&HBBGGRR).
+    void setForeColor(unsigned int vb);
+    unsigned int foreColor() const { return captionNow_; }
+    // The background (&HBBGGRR); transparent until set.
+    void setBackColor(unsigned int vb);
+    unsigned int backColor() const { return back_; }
     // For PressedLook::Shift: the resting place, in twips.
     void placeTwips(int left, int top, int width, int height);
 
     std::function<void(Qt::MouseButton)> MouseDown;
     std::function<void(Qt::MouseButton)> MouseUp;
+    std::function<void()> MouseMove;
     std::function<void()> DblClick;
 
     QSize sizeHint() const override;
@@ -59,27 +77,28 @@ protected:
 private:
     void showPressed(bool pressed);
     void updateAccessibleName();
+    void down(Qt::MouseButton button);
+    void up(Qt::MouseButton button);
 
     QPixmap picture_;
     PressedLook look_ = PressedLook::None;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+    bool wordWrap_ = true;
+    bool raised_ = false;
     unsigned int captionRest_ = 0x000000;
     unsigned int captionPressed_ = 0x000000;
     unsigned int captionNow_ = 0x000000;
+    unsigned int back_ = 0xFFFFFFFFu; // transparent
     int restLeft_ = 0, restTop_ = 0;
     bool placed_ = false;
+    bool mouseClick_ = false;
 };
 
-// A plain push button showing a picture, with the tooltip as its accessible name.
-#include <QPushButton>
-inline QPushButton* makePictureButton(QWidget* parent, const QPixmap& picture, const QString& toolTip) {
-    auto* button = new QPushButton(parent);
-    QIcon icon(picture);
-    icon.addPixmap(picture, QIcon::Disabled);
-    button->setIcon(icon);
-    button->setIconSize(picture.size());
-    button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip.trimmed());
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
+// One row of a tool column: the button, the handler its click runs.
+struct ToolAction {
+    PictureButton* button;
+    std::function<void()> click;
+};
+
+// Wires each row's click to its handler.
+void WireTools(QObject* context, std::initializer_list<ToolAction> tools);

@@ -1,6 +1,7 @@
 #include "common/SlipRecord.h"
 
 #include "common/FixedRecord.h"
+#include "common/ProgramFiles.h"
 
 
 namespace {
@@ -29,7 +30,23 @@ SlipRecord SlipRecord::decode(const QByteArray& bytes) { return decodeRecord(byt
 
 QByteArray SlipRecord::encode() const { return encodeRecord(*this, kLayout); }
 
-QString YearArchiveName(const QString& year) { return trimBlanks(year).toString() + QStringLiteral(".ccp"); }
+QString YearArchiveName(const QString& year) { return ProgramFiles::YearArchive(year).archive; }
 
-QString YearTempName(const QString& year) { return trimBlanks(year).toString() + QStringLiteral(".tmp"); }
+QString YearTempName(const QString& year) { return ProgramFiles::YearArchive(year).temp; }
 
+
+const std::array<BoxBinding<SlipRecord>, 13> SlipBoxes{{
+    {"txtCC", &SlipRecord::AccountNumber},
+    {"txtCifre", &SlipRecord::Euros},
+    {"txtCentCifra", &SlipRecord::Cents},
+    {"txtIntestatario01", &SlipRecord::Payee1},
+    {"txtIntestatario02", &SlipRecord::Payee2},
+    {"txtCausale01", &SlipRecord::Reason1},
+    {"txtCausale02", &SlipRecord::Reason2},
+    {"txtMittente01", &SlipRecord::Payer1},
+    {"txtMittente02", &SlipRecord::Payer2},
+    {"txtVia", &SlipRecord::Street},
+    {"txtCAP", &SlipRecord::PostCode},
+    {"txtLuogo", &SlipRecord::Town},
+    {"txtNote", &SlipRecord::Notes},
+}};

@@ -34,3 +34,10 @@ struct SlipRecord {
 QString YearArchiveName(const QString& year);
 QString YearTempName(const QString& year);
 
+
+#include "common/BoxBindings.h"
+
+#include <array>
+
+// The slip form's thirteen boxes, in field order.
+extern const std::array<BoxBinding<SlipRecord>, 13> SlipBoxes;

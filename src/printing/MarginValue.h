@@ -9,10 +9,12 @@
 // up, "+0,10" equals "+0,1". It is always written with the comma, so it is
 // always read with the comma, whatever the user locale says.
 
+#include "common/ProgramFiles.h"
+
 #include <QString>
 
 namespace Margins {
-inline const QString File = QStringLiteral("Bollettini.ini");
+inline const QString File = ProgramFiles::Settings;
 inline const QString Section = QStringLiteral("Margini");
 
 // The keys of one margin.

@@ -20,20 +20,9 @@ SlipFaces SlipFormFaces() {
     const frmBollettini* slip = Forms::existing<frmBollettini>();
     if (!slip)
         return f;
-    f.AccountNumber = slip->txtCC->text();
-    f.Euros = slip->txtCifre->text();
-    f.Cents = slip->txtCentCifra->text();
+    static_cast<SlipRecord&>(f) = ReadBoxes<SlipRecord>(*slip, SlipBoxes);
     f.Words = slip->Display->text();
     f.WordsCents = slip->txtCentCifra02->text();
-    f.Payee1 = slip->txtIntestatario01->text();
-    f.Payee2 = slip->txtIntestatario02->text();
-    f.Reason1 = slip->txtCausale01->text();
-    f.Reason2 = slip->txtCausale02->text();
-    f.Payer1 = slip->txtMittente01->text();
-    f.Payer2 = slip->txtMittente02->text();
-    f.Street = slip->txtVia->text();
-    f.PostCode = slip->txtCAP->text();
-    f.Town = slip->txtLuogo->text();
     return f;
 }
 

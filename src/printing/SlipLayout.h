@@ -16,6 +16,8 @@
 
 #include "platform/PrintSurface.h"
 
+#include "common/SlipRecord.h"
+
 #include <QString>
 
 #include <vector>
@@ -68,22 +70,13 @@ double SlipPartOffset(SlipPart part);
 // bold.
 SlipFontStep SlipStartFont();
 
-// The fourteen printed boxes of the slip form, as they hold their texts.
-struct SlipFaces {
-    QString AccountNumber; // txtCC
-    QString Euros;         // txtCifre
-    QString Cents;         // txtCentCifra
-    QString Words;         // Display: the euros in words
-    QString WordsCents;    // txtCentCifra02: the copy of the cents
-    QString Payee1;        // txtIntestatario01
-    QString Payee2;        // txtIntestatario02
-    QString Reason1;       // txtCausale01
-    QString Reason2;       // txtCausale02
-    QString Payer1;        // txtMittente01
-    QString Payer2;        // txtMittente02
-    QString Street;        // txtVia
-    QString PostCode;      // txtCAP
-    QString Town;          // txtLuogo
+// The fourteen printed boxes of the slip form, as they hold their texts: the
+// slip's boxes as the slip record's binding table reads them (the notes are
+// never printed), the euros in words (Display) and the copy of the cents
+// (txtCentCifra02).
+struct SlipFaces : SlipRecord {
+    QString Words;
+    QString WordsCents;
 };
 
 // The text a row prints: exactly as many characters as it has boxes, or the

@@ -31,7 +31,7 @@ struct MarginGroup {
     Spinner* vsMm;
     QLabel* corrente;
     QLabel* value;
-    ClickLabel* save;
+    PictureButton* save;
 };
 
 // A read-only, centred box showing "0", with its spinner (0 to 99) beside it,
@@ -75,9 +75,7 @@ MarginGroup buildMargin(QWidget* parent, int left, const QString& caption, const
     g.value = new QLabel(QStringLiteral("+0"), parent);
     g.value->setFont(verdana(9.75, true));
     Form::place(g.value, left + 1560, 1485, 1080, 285);
-    g.save = new ClickLabel(parent);
-    g.save->setPicture(Pictures::diskette(Form::tw(360)), QStringLiteral(" Applica "));
-    g.save->setHandPointer();
+    g.save = new PictureButton(parent, Pictures::diskette(Form::tw(360)), QStringLiteral(" Applica "));
     Form::place(g.save, left + 2760, 1440, 360, 360);
     return g;
 }

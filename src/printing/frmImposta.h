@@ -7,6 +7,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 #include "printing/Spinner.h"
 
 #include <QComboBox>
@@ -42,8 +43,8 @@ public:
     QLabel* lblCorrenteSup;
     QLabel* lblValSin;
     QLabel* lblValSup;
-    ClickLabel* imgSalvaSin;
-    ClickLabel* imgSalvaSup;
+    PictureButton* imgSalvaSin;
+    PictureButton* imgSalvaSup;
     std::array<QLabel*, 3> lblInfo;
     QPushButton* cmdApplica;
     QPushButton* cmdAnnulla;

@@ -90,16 +90,14 @@ frmStampaCH8bisL1::frmStampaCH8bisL1() : Form(Kind::Dialog) {
     vsCopie->setAccessibleName(QStringLiteral("Numero di copie"));
     place(vsCopie, 2655, 225, 255, 390);
 
-    imgImposta = new ClickLabel(this);
-    imgImposta->setPicture(Pictures::marginSheet(tw(360)), QStringLiteral("Imposta margini di stampa"));
-    imgImposta->setHandPointer();
+    imgImposta = new PictureButton(this, Pictures::marginSheet(tw(360)), QStringLiteral("Imposta margini di stampa"));
     place(imgImposta, 3780, 3540, 360, 360);
-    lblImposta = new ClickLabel(QStringLiteral("Imposta margini di stampa"), this);
+    lblImposta = new PictureButton(QStringLiteral("Imposta margini di stampa"), this);
+    lblImposta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont link = verdana(8.25);
     link.setUnderline(true);
     lblImposta->setFont(link);
     lblImposta->setForeColor(kLinkColor);
-    lblImposta->setHandPointer();
     place(lblImposta, 4230, 3600, 2670, 255);
 
     cmdStampa = iconButton(this, QStringLiteral("Stampa"), Pictures::printer(tw(360)));

@@ -7,6 +7,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 #include "printing/Spinner.h"
 
 #include <QComboBox>
@@ -28,8 +29,8 @@ public:
     QLabel* lblCopie;
     TextBox* txtCopie;
     Spinner* vsCopie;
-    ClickLabel* imgImposta;
-    ClickLabel* lblImposta;
+    PictureButton* imgImposta;
+    PictureButton* lblImposta;
     QPushButton* cmdStampa;
     QPushButton* cmdAnnulla;
     // Hidden: the stored left and top margins as read at load, and the

@@ -37,16 +37,17 @@ ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
         int width;
         QPixmap picture;
         const char* tip;
+        const char* name;
     };
     const Contact contacts[] = {
-        {txtCas, lblCas, cmdCasa, "Tel. casa", 20, CardPictures::phone(side), " Chiama "},
-        {txtUff, lblUff, cmdUff, "Tel. ufficio", 20, CardPictures::phone(side), " Chiama "},
-        {txtFax, lblFax, cmdFax, "Fax", 20, CardPictures::phone(side), " Chiama "},
-        {txtCel, lblCel, cmdCello, "Cellulare", 20, CardPictures::phone(side), " Chiama "},
-        {txtEma, lblEma, cmdEmail, "E-mail", 50, CardPictures::mail(side), " Invia "},
-        {txtIva, lblIva, cmdCheckIva, "Partita IVA", 11, CardPictures::check(side), " Controlla "},
-        {txtCodFisc, lblCodFisc, cmdCheckFisc, "Codice fiscale", 16, CardPictures::check(side), " Controlla "},
-        {txtCarta, lblCarta, cmdCarta, "Carta di credito", 16, CardPictures::check(side), " Controlla "},
+        {txtCas, lblCas, cmdCasa, "Tel. casa", 20, CardPictures::phone(side), " Chiama ", "Cas"},
+        {txtUff, lblUff, cmdUff, "Tel. ufficio", 20, CardPictures::phone(side), " Chiama ", "Uff"},
+        {txtFax, lblFax, cmdFax, "Fax", 20, CardPictures::phone(side), " Chiama ", "Fax"},
+        {txtCel, lblCel, cmdCello, "Cellulare", 20, CardPictures::phone(side), " Chiama ", "Cel"},
+        {txtEma, lblEma, cmdEmail, "E-mail", 50, CardPictures::mail(side), " Invia ", "Ema"},
+        {txtIva, lblIva, cmdCheckIva, "Partita IVA", 11, CardPictures::check(side), " Controlla ", "Iva"},
+        {txtCodFisc, lblCodFisc, cmdCheckFisc, "Codice fiscale", 16, CardPictures::check(side), " Controlla ", "CodFisc"},
+        {txtCarta, lblCarta, cmdCarta, "Carta di credito", 16, CardPictures::check(side), " Controlla ", "Carta"},
     };
     for (int i = 0; i < 8; ++i) {
         const Contact& c = contacts[i];
@@ -57,6 +58,7 @@ ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
         c.label = new QLabel(caption, panel);
         place(c.label, left, top, width, kLabelHeight);
         c.box = contactBox(panel, c.width, caption);
+        c.box->setObjectName(QStringLiteral("txt") + QString::fromLatin1(c.name));
         c.label->setBuddy(c.box);
         place(c.box, left, top + kLabelHeight, width - kSide - 60, kBoxHeight);
         c.button = new PictureButton(panel, c.picture, QString::fromLatin1(c.tip));
@@ -70,6 +72,7 @@ ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
     lblAnnota = new QLabel(QStringLiteral("Note:"), panel);
     place(lblAnnota, kLeftColumn, notesTop, 1200, kLabelHeight);
     txtNot = new TextArea(panel);
+    txtNot->setObjectName(QStringLiteral("txtNot"));
     txtNot->setMaxLength(600);
     txtNot->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNot->setAccessibleName(QStringLiteral("Note"));
@@ -88,9 +91,10 @@ void ContactCard::finishBoxes(std::vector<TextBox*> ownBoxes) {
         box->setFont(small);
     txtNot->setFont(small);
 
-    std::vector<QWidget*> boxes(line.begin(), line.end());
-    boxes.push_back(txtNot);
-    setBoxes(boxes);
+    for (std::size_t i = 1; i < line.size(); ++i)
+        setTabOrder(line[i - 1], line[i]);
+    setTabOrder(line.back(), txtNot);
+    line.front()->setFocus(Qt::OtherFocusReason);
     wireContacts(line);
     wireCard();
 }

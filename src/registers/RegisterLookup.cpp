@@ -26,7 +26,7 @@ QFont verdana(qreal points) {
 QList<QStringList> readRegister(const RegisterLookupTable& table) {
     QList<QStringList> records;
     const int length = totalWidth(table.widths);
-    RecordArchive archive(ProgramFilePath(table.archiveFile), ProgramFilePath(table.tempFile), length);
+    RecordArchive archive(ProgramFilePath(table.files.archive), ProgramFilePath(table.files.temp), length);
     QByteArray bytes;
     if (!archive.OpenArchive() || !archive.ReadAll(bytes))
         return records;
@@ -98,20 +98,17 @@ RegisterLookup::RegisterLookup(const RegisterLookupTable& table, const QString& 
     lstCausali->setAccessibleName(title.trimmed());
     place(lstCausali, 120, 2280, kWidth - 240, 3000);
 
-    lblFaiClic = new PictureButton(picContainer);
-    lblFaiClic->setCaption(QStringLiteral("Fare doppio clic sulla voce selezionata"));
+    lblFaiClic = new PictureButton(QStringLiteral("Fare doppio clic sulla voce selezionata"), picContainer);
     lblFaiClic->setCaptionColors(Colors::DarkRed, Colors::DarkRed);
     lblFaiClic->setVisible(false);
     place(lblFaiClic, 120, 5340, kWidth - 240, 270);
 
-    cmdGuida = new PictureButton(this, Pictures::printer(tw(kPicture)), QStringLiteral(" Stampa "));
-    cmdGuida->setFocusPolicy(Qt::TabFocus);
+    cmdGuida = PictureButton::raised(this, Pictures::printer(tw(kPicture)), QStringLiteral(" Stampa "));
     place(cmdGuida, 240, kBottom, kPicture, kPicture);
     lblTrovati = new QLabel(QStringLiteral("0 schede trovate"), this);
     lblTrovati->setAlignment(Qt::AlignCenter);
     place(lblTrovati, 960, kBottom + 120, kWidth - 1920, 270);
-    cmdChiudi = new PictureButton(this, Pictures::redCross(tw(kPicture), tw(kPicture)), QStringLiteral(" Chiudi "));
-    cmdChiudi->setFocusPolicy(Qt::TabFocus);
+    cmdChiudi = PictureButton::raised(this, Pictures::redCross(tw(kPicture), tw(kPicture)), QStringLiteral(" Chiudi "));
     place(cmdChiudi, kWidth - 240 - kPicture, kBottom, kPicture, kPicture);
 
     lblMemory = new QLabel(table.layouts[0].mode, this);

@@ -15,6 +15,7 @@
 #include "common/Controls.h"
 #include "common/Form.h"
 #include "common/PictureButton.h"
+#include "common/ProgramFiles.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -36,8 +37,7 @@ struct LookupLayout {
 };
 
 struct RegisterLookupTable {
-    QString archiveFile;           // "Intestatari.idb"
-    QString tempFile;              // "Intestatari.tmp"
+    ArchiveFiles files;            // "Intestatari.idb", "Intestatari.tmp"
     std::span<const int> widths;   // the record's fields
     QString bannerHeading;
     std::array<QString, 3> captions; // cmdCategoria, cmdDescrizione, cmdPagamento

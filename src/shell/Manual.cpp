@@ -1,5 +1,6 @@
 #include "shell/Manual.h"
 
+#include "common/ProgramFiles.h"
 #include "registers/payees/AddressBookHelp.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmSetNumPreven.h"
@@ -39,6 +40,6 @@ bool Write(const QString& path) {
     return QFile(path).size() > 0;
 }
 
-QString BuiltManualPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Guida.pdf"); }
+QString BuiltManualPath() { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + ProgramFiles::Manual; }
 
 } // namespace Manual

@@ -1,6 +1,7 @@
 #include "shell/PasswordStoreFile.h"
 
 #include "common/FixedRecord.h"
+#include "common/ProgramFiles.h"
 #include "common/Settings.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -45,5 +46,5 @@ void InstallProgramFolder() {
         return; // the login then reports the damaged installation
     const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
     TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
-    QFile::copy(Manual::BuiltManualPath(), ProgramFilePath(QStringLiteral("Guida.pdf")));
+    QFile::copy(Manual::BuiltManualPath(), ProgramFilePath(ProgramFiles::Manual));
 }

@@ -3,12 +3,14 @@
 // section "Uninstall", key "Settings", holding the access password scrambled
 // with itself.
 
+#include "common/ProgramFiles.h"
+
 #include <QString>
 
 class QLabel;
 
 namespace PasswordFile {
-inline const char* kFile = "unins000.dll";
+inline const QString kFile = ProgramFiles::PasswordStore;
 inline const char* kSection = "Uninstall";
 inline const char* kKey = "Settings";
 inline const char* kInitialPassword = "pianoforterosa";

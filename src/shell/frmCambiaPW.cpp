@@ -60,7 +60,7 @@ frmCambiaPW::frmCambiaPW() : Form(Kind::Dialog) {
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 120, 120, 6540, 2850);
 
-    lblInfo = new ClickLabel(QStringLiteral("Compilare le caselle sottostanti e premere Accetta."), picContainer);
+    lblInfo = new QLabel(QStringLiteral("Compilare le caselle sottostanti e premere Accetta."), picContainer);
     lblInfo->setWordWrap(true);
     place(lblInfo, 180, 150, 6180, 300);
 
@@ -78,14 +78,12 @@ frmCambiaPW::frmCambiaPW() : Form(Kind::Dialog) {
     cmdOK->setCursor(Qt::PointingHandCursor);
     place(cmdOK, 4740, 2340, 1560, 465);
 
-    picAsterischi = new ClickLabel(this);
-    picAsterischi->setPicture(Pictures::padlock(tw(kPictureSize)), QStringLiteral(" Mostra / Nascondi password "));
-    picAsterischi->setHandPointer();
+    picAsterischi = new PictureButton(this, Pictures::padlock(tw(kPictureSize)),
+                                      QStringLiteral(" Mostra / Nascondi password "));
     place(picAsterischi, kAsterischiLeft, kPicturesTop, kPictureSize, kPictureSize);
 
-    picGuida = new ClickLabel(this);
-    picGuida->setPicture(Pictures::helpIcon(QColor(128, 0, 128), tw(kPictureSize)), QStringLiteral(" Guida "));
-    picGuida->setHandPointer();
+    picGuida = new PictureButton(this, Pictures::helpIcon(QColor(128, 0, 128), tw(kPictureSize)),
+                                 QStringLiteral(" Guida "));
     place(picGuida, kGuidaLeft, kPicturesTop, kPictureSize, kPictureSize);
 
     lblPwDark = new QLabel(this);
@@ -99,8 +97,8 @@ frmCambiaPW::frmCambiaPW() : Form(Kind::Dialog) {
     wire();
 }
 
-TextBox* frmCambiaPW::makeBox(const QString& caption, int top, ClickLabel*& label) {
-    label = new ClickLabel(caption, picContainer);
+TextBox* frmCambiaPW::makeBox(const QString& caption, int top, QLabel*& label) {
+    label = new QLabel(caption, picContainer);
     place(label, 180, top + 60, 2700, 300);
 
     auto* box = new TextBox(picContainer);

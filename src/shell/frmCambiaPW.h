@@ -5,6 +5,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 
 #include <QPushButton>
 
@@ -19,16 +20,16 @@ public:
     static constexpr int kPicturesTop = 3090;
 
     Panel* picContainer;
-    ClickLabel* lblInfo;
-    ClickLabel* lblOldPW;
-    ClickLabel* lblNewPW;
-    ClickLabel* lblConfirmNew;
+    QLabel* lblInfo;
+    QLabel* lblOldPW;
+    QLabel* lblNewPW;
+    QLabel* lblConfirmNew;
     TextBox* txtOldPW;
     TextBox* txtNewPW;
     TextBox* txtConfirmNew;
     QPushButton* cmdOK;
-    ClickLabel* picAsterischi;
-    ClickLabel* picGuida;
+    PictureButton* picAsterischi;
+    PictureButton* picGuida;
     QLabel* lblPwDark;
     QLabel* lblPwClear;
 
@@ -47,5 +48,5 @@ protected:
 
 private:
     void wire();
-    TextBox* makeBox(const QString& caption, int top, ClickLabel*& label);
+    TextBox* makeBox(const QString& caption, int top, QLabel*& label);
 };

@@ -1,6 +1,7 @@
 #include "shell/frmHelpForm.h"
 
 #include "common/Pictures.h"
+#include "common/ProgramFiles.h"
 #include "common/Settings.h"
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
@@ -67,19 +68,18 @@ frmHelpForm::frmHelpForm() : Form(Kind::ToolDialog) {
     txtTesto->setAccessibleName(QStringLiteral("Testo della guida"));
     place(txtTesto, 90, 90, 8205, 4605);
 
-    imgPDF = new ClickLabel(this);
-    imgPDF->setPicture(Pictures::banner(QStringLiteral("PDF"), QColor(255, 255, 255), QColor(192, 0, 0), 16, 16, 5),
-                       QStringLiteral("Visualizza guida in formato PDF"));
-    imgPDF->setHandPointer();
+    imgPDF = new PictureButton(this,
+                               Pictures::banner(QStringLiteral("PDF"), QColor(255, 255, 255), QColor(192, 0, 0), 16, 16, 5),
+                               QStringLiteral("Visualizza guida in formato PDF"));
     place(imgPDF, 240, 6840, 240, 240);
 
-    lblPDF = new ClickLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
+    lblPDF = new PictureButton(QStringLiteral("Visualizza guida in formato PDF"), this);
+    lblPDF->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont lf(QStringLiteral("Verdana"));
     lf.setPointSizeF(8.25);
     lf.setUnderline(true);
     lblPDF->setFont(lf);
     lblPDF->setForeColor(Colors::Navy);
-    lblPDF->setHandPointer();
     place(lblPDF, 540, 6840, 2700, 195);
 
     cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
@@ -123,7 +123,7 @@ void frmHelpForm::openManual() {
     bool opened = false;
     {
         BusyCursor busy;
-        opened = desktop().openFile(ProgramFilePath(QStringLiteral("Guida.pdf")));
+        opened = desktop().openFile(ProgramFilePath(ProgramFiles::Manual));
     }
     if (!opened)
         MsgBox(QStringLiteral("File della guida non trovato."), MsgIcon::Exclamation, MsgButtons::OK,

@@ -4,6 +4,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 #include "shell/HelpTopics.h"
 
 #include <QPushButton>
@@ -17,8 +18,8 @@ public:
     QLabel* lblTitolo;
     Panel* picTesto;
     TextArea* txtTesto;
-    ClickLabel* imgPDF;
-    ClickLabel* lblPDF;
+    PictureButton* imgPDF;
+    PictureButton* lblPDF;
     QPushButton* cmdStampa;
     QPushButton* cmdChiudi;
 

@@ -31,32 +31,28 @@ constexpr int kBannerStep = 20;
 // Twips to pixels, rounding negative positions like positive ones.
 int pixels(int twips) { return twips < 0 ? -Form::tw(-twips) : Form::tw(twips); }
 
-const QString kButtonStyle = QStringLiteral(
-    "QPushButton { background-color: white; border: 2px solid rgb(176, 176, 176);"
-    " border-top-color: rgb(240, 240, 240); border-left-color: rgb(240, 240, 240); }"
-    "QPushButton:hover { border-color: rgb(0, 0, 128); }"
-    "QPushButton:pressed { background-color: rgb(240, 240, 248); border-color: rgb(176, 176, 176);"
-    " border-bottom-color: rgb(240, 240, 240); border-right-color: rgb(240, 240, 240); }"
-    "QPushButton:disabled { border: none; }");
-
-QPushButton* pictureButton(QWidget* parent, const QPixmap& picture, const QString& caption) {
-    QPushButton* button = makePictureButton(parent, picture, caption);
-    button->setToolTip(QString()); // the caption label under it names it
-    button->setStyleSheet(kButtonStyle);
+// A picture button of the menu: raised, white, named by the caption under it.
+PictureButton* pictureButton(QWidget* parent, const QPixmap& picture, const QString& caption) {
+    auto* button = PictureButton::raised(parent, picture, QString());
+    button->setAccessibleName(caption);
+    button->setBackColor(Colors::White);
     return button;
 }
 
 // The caption under a picture button: white on navy, Verdana, centred.
-ClickLabel* captionLabel(QWidget* parent, const QString& caption) {
-    auto* label = new ClickLabel(caption, parent);
+PictureButton* captionLabel(QWidget* parent, const QString& caption) {
+    auto* label = new PictureButton(caption, parent);
     label->setForeColor(Colors::White);
     label->setBackColor(Colors::Navy);
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(9.75);
     label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setHandPointer();
     return label;
+}
+
+// A picture of the tool strip, named by its tooltip.
+PictureButton* toolPicture(QWidget* parent, const QPixmap& picture, const QString& toolTip) {
+    return new PictureButton(parent, picture, toolTip);
 }
 
 } // namespace
@@ -108,9 +104,12 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
     lblBollettini = captionLabel(picPulsanti, QStringLiteral("Compilazione e stampa bollettini"));
     place(lblBollettini, 3285, 5180, 3645, 330);
 
-    lblMod = new ClickLabel(QStringLiteral("Mod. CH 8 TER / QUATER"), picPulsanti);
-    lblMod->setForeColor(0x000080);
-    lblMod->setBackColor(Colors::Navy);
+    lblMod = new QLabel(QStringLiteral("Mod. CH 8 TER / QUATER"), picPulsanti);
+    lblMod->setAutoFillBackground(true);
+    QPalette modPalette = lblMod->palette();
+    modPalette.setColor(QPalette::WindowText, vbColor(0x000080));
+    modPalette.setColor(QPalette::Window, vbColor(Colors::Navy));
+    lblMod->setPalette(modPalette);
     QFont modFont(QStringLiteral("Arial"));
     modFont.setPointSizeF(8.25);
     lblMod->setFont(modFont);
@@ -133,14 +132,11 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
     picControlli = new Panel(picContainer, Colors::White);
     place(picControlli, 10530, 45, 645, 7935);
 
-    imgGuida = new ClickLabel(picControlli);
-    imgGuida->setPicture(Pictures::questionSign(tw(kGuidaWidth), tw(kGuidaHeight)), QStringLiteral(" Guida "));
-    imgGuida->setHandPointer();
+    imgGuida = toolPicture(picControlli, Pictures::questionSign(tw(kGuidaWidth), tw(kGuidaHeight)),
+                           QStringLiteral(" Guida "));
     place(imgGuida, kGuidaLeft, kGuidaTop, kGuidaWidth, kGuidaHeight);
 
-    imgEsci = new ClickLabel(picControlli);
-    imgEsci->setPicture(Pictures::redCross(tw(kEsciWidth), tw(kEsciHeight)), QStringLiteral(" Esci "));
-    imgEsci->setHandPointer();
+    imgEsci = toolPicture(picControlli, Pictures::redCross(tw(kEsciWidth), tw(kEsciHeight)), QStringLiteral(" Esci "));
     place(imgEsci, kEsciLeft, kEsciTop, kEsciWidth, kEsciHeight);
 
     // The source of the tiled background.
@@ -155,10 +151,10 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
 }
 
 void frmMenu::wire() {
-    connect(cmdBollettini, &QPushButton::clicked, this, [this] { cmdBollettini_Click(); });
-    connect(cmdAnagrafica, &QPushButton::clicked, this, [this] { cmdAnagrafica_Click(); });
-    connect(cmdCausali, &QPushButton::clicked, this, [this] { cmdCausali_Click(); });
-    connect(cmdRiepilogo, &QPushButton::clicked, this, [this] { cmdRiepilogo_Click(); });
+    connect(cmdBollettini, &QAbstractButton::clicked, this, [this] { cmdBollettini_Click(); });
+    connect(cmdAnagrafica, &QAbstractButton::clicked, this, [this] { cmdAnagrafica_Click(); });
+    connect(cmdCausali, &QAbstractButton::clicked, this, [this] { cmdCausali_Click(); });
+    connect(cmdRiepilogo, &QAbstractButton::clicked, this, [this] { cmdRiepilogo_Click(); });
     lblBollettini->MouseDown = [this](Qt::MouseButton b) { lblBollettini_MouseDown(b); };
     lblBollettini->MouseUp = [this](Qt::MouseButton b) { lblBollettini_MouseUp(b); };
     lblAnagrafica->MouseDown = [this](Qt::MouseButton b) { lblAnagrafica_MouseDown(b); };

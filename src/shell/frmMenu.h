@@ -6,7 +6,7 @@
 #include "common/Controls.h"
 #include "common/Form.h"
 
-#include <QPushButton>
+#include "common/PictureButton.h"
 #include <QTimer>
 
 class QPainter;
@@ -20,22 +20,22 @@ public:
     Panel* shpOmbra01;
     Panel* shpOmbra02;
     Panel* picPulsanti;
-    QPushButton* cmdLogo;
+    PictureButton* cmdLogo;
     Panel* picScroll;
     QLabel* picFlash;
     QTimer* Timer1;
-    QPushButton* cmdBollettini;
-    ClickLabel* lblBollettini;
-    ClickLabel* lblMod;
-    QPushButton* cmdAnagrafica;
-    QPushButton* cmdCausali;
-    QPushButton* cmdRiepilogo;
-    ClickLabel* lblAnagrafica;
-    ClickLabel* lblCausali;
-    ClickLabel* lblRiepilogo;
+    PictureButton* cmdBollettini;
+    PictureButton* lblBollettini;
+    QLabel* lblMod;
+    PictureButton* cmdAnagrafica;
+    PictureButton* cmdCausali;
+    PictureButton* cmdRiepilogo;
+    PictureButton* lblAnagrafica;
+    PictureButton* lblCausali;
+    PictureButton* lblRiepilogo;
     Panel* picControlli;
-    ClickLabel* imgGuida;
-    ClickLabel* imgEsci;
+    PictureButton* imgGuida;
+    PictureButton* imgEsci;
     QLabel* P;
 
     void Form_Resize();

@@ -28,7 +28,7 @@ frmPassword::frmPassword() : Form(Kind::Dialog) {
     setMouseTracking(true);
     setBackColor(0xE0E0E0);
 
-    imgTitle04 = new ClickLabel(this);
+    imgTitle04 = new QLabel(this);
     imgTitle04->setPixmap(Pictures::banner(QStringLiteral("Quillora"), QColor(255, 255, 0), QColor(0, 0, 128),
                                            tw(5460), tw(780), 18));
     imgTitle04->setAccessibleName(QStringLiteral("Quillora"));
@@ -37,7 +37,7 @@ frmPassword::frmPassword() : Form(Kind::Dialog) {
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 120, 1020, 5460, 1440);
 
-    lblInfo = new ClickLabel(QStringLiteral("Immettere la password di accesso nella casella sottostante."),
+    lblInfo = new QLabel(QStringLiteral("Immettere la password di accesso nella casella sottostante."),
                              picContainer);
     lblInfo->setWordWrap(true);
     place(lblInfo, 180, 150, 5100, 450);
@@ -53,19 +53,15 @@ frmPassword::frmPassword() : Form(Kind::Dialog) {
     cmdAccedi->setCursor(Qt::PointingHandCursor);
     place(cmdAccedi, 3720, 750, 1560, 465);
 
-    lblCambia = new ClickLabel(QStringLiteral("Cambia password"), this);
+    lblCambia = new PictureButton(QStringLiteral("Cambia password"), this);
+    lblCambia->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCambia->setForeColor(Colors::Navy);
-    lblCambia->setHandPointer();
     place(lblCambia, 180, 2730, 2400, 300);
 
-    picGuida = new ClickLabel(this);
-    picGuida->setPicture(Pictures::helpIcon(QColor(128, 0, 128), tw(480)), QStringLiteral(" Guida "));
-    picGuida->setHandPointer();
+    picGuida = new PictureButton(this, Pictures::helpIcon(QColor(128, 0, 128), tw(480)), QStringLiteral(" Guida "));
     place(picGuida, 5040, 2610, 480, 480);
 
-    picGuida2 = new ClickLabel(this);
-    picGuida2->setPicture(Pictures::helpIcon(QColor(255, 255, 192), tw(480)), QStringLiteral(" Guida "));
-    picGuida2->setHandPointer();
+    picGuida2 = new PictureButton(this, Pictures::helpIcon(QColor(255, 255, 192), tw(480)), QStringLiteral(" Guida "));
     picGuida2->setVisible(false);
     place(picGuida2, 5040, 2610, 480, 480);
 

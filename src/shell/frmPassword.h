@@ -4,6 +4,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -14,13 +15,13 @@ public:
     frmPassword();
 
     Panel* picContainer;
-    ClickLabel* imgTitle04;
-    ClickLabel* lblInfo;
+    QLabel* imgTitle04;
+    QLabel* lblInfo;
     TextBox* txtPW;
     QPushButton* cmdAccedi;
-    ClickLabel* lblCambia;
-    ClickLabel* picGuida;
-    ClickLabel* picGuida2;
+    PictureButton* lblCambia;
+    PictureButton* picGuida;
+    PictureButton* picGuida2;
     QTimer* Timer1;
     QLabel* lblConta;
     QLabel* lblPwDark;

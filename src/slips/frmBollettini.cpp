@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 #include "common/Pictures.h"
+#include "common/ProgramFiles.h"
 #include "common/RecordArchive.h"
 #include "common/Settings.h"
 #include "common/SlipRecord.h"
@@ -16,6 +17,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "slips/LeadingNumber.h"
+#include "slips/SlipCard.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmFindValori.h"
 
@@ -29,7 +31,7 @@ using namespace platform;
 
 namespace {
 
-const QString kSettingsFile = QStringLiteral("Bollettini.ini");
+const QString& kSettingsFile = ProgramFiles::Settings;
 const QString kPayerSection = QStringLiteral("Dati esecutore");
 // The payer block's keys, in the order they are read and written.
 const std::array<QString, 5> kPayerKeys = {QStringLiteral("Mittente riga 1"), QStringLiteral("Mittente riga 2"),
@@ -69,8 +71,9 @@ QLabel* slipCaption(const QString& text, QWidget* parent, Qt::Alignment align = 
     return label;
 }
 
-TextBox* slipBox(QWidget* parent, int maxLength, Qt::Alignment align, const QString& name) {
+TextBox* slipBox(QWidget* parent, const char* objectName, int maxLength, Qt::Alignment align, const QString& name) {
     auto* box = new TextBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
     box->setMaxLength(maxLength);
     box->setAlignment(align | Qt::AlignVCenter);
     box->setFont(verdana(12));
@@ -100,26 +103,6 @@ QGroupBox* slipFrame(const QString& title, QWidget* parent) {
     return frame;
 }
 
-// A picture that acts on the mouse and never takes the keyboard focus.
-ClickLabel* pictureIcon(QWidget* parent, const QPixmap& picture, const QString& toolTip) {
-    auto* icon = new ClickLabel(parent);
-    icon->setPicture(picture, toolTip);
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setHandPointer();
-    icon->setFocusPolicy(Qt::NoFocus);
-    return icon;
-}
-
-ClickLabel* toolCaption(QWidget* parent, const QString& caption) {
-    auto* label = new ClickLabel(caption, parent);
-    label->setFont(verdana(8.25, true));
-    label->setAlignment(Qt::AlignCenter);
-    label->setForeColor(Colors::Black);
-    label->setHandPointer();
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
-}
-
 QPushButton* browseButton(QWidget* parent, Pictures::Browse step, const QString& toolTip) {
     auto* button = new QPushButton(parent);
     const QPixmap arrow = Pictures::browseArrow(step, 16);
@@ -130,8 +113,6 @@ QPushButton* browseButton(QWidget* parent, Pictures::Browse step, const QString&
     return button;
 }
 
-void beep() { platform::program().beep(); }
-
 } // namespace
 
 QString FormatWholeAmount(Currency amount) {
@@ -141,9 +122,8 @@ QString FormatWholeAmount(Currency amount) {
 
 // ---------------------------------------------------------------- the window
 
-frmBollettini::frmBollettini() : Form(Kind::TopLevel) {
+frmBollettini::frmBollettini() : Form(Kind::TopLevel), card_(*this, lblPosizione, SlipBoxes, SlipCardTwin()) {
     setObjectName(QStringLiteral("frmBollettini"));
-    setWindowTitle(QStringLiteral(" Compilazione e stampa bollettini"));
     setClientSizeTwips(12360, 8250);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -157,6 +137,7 @@ frmBollettini::frmBollettini() : Form(Kind::TopLevel) {
     buildTools();
 
     lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setVisible(false);
 
     const std::array<QWidget*, 19> tabs = {txtCC,        txtCifre,     txtCentCifra, txtIntestatario01,
@@ -187,16 +168,16 @@ void frmBollettini::buildSlip() {
     // The amount line: account number at the left, euros and cents at the right.
     lblCC = slipCaption(QStringLiteral("sul C/C n."), picBollettino);
     place(lblCC, 150, 780, 1050, 300);
-    txtCC = slipBox(picBollettino, 12, Qt::AlignHCenter, QStringLiteral("sul C/C n."));
+    txtCC = slipBox(picBollettino, "txtCC", 12, Qt::AlignHCenter, QStringLiteral("sul C/C n."));
     place(txtCC, 1200, 720, 2640, 420);
     lblEuro = slipCaption(QStringLiteral("di Euro"), picBollettino, Qt::AlignRight | Qt::AlignVCenter);
     place(lblEuro, 5880, 780, 990, 300);
-    txtCifre = slipBox(picBollettino, 8, Qt::AlignRight, QStringLiteral("di Euro"));
+    txtCifre = slipBox(picBollettino, "txtCifre", 8, Qt::AlignRight, QStringLiteral("di Euro"));
     place(txtCifre, 6960, 720, 2220, 420);
     lblVirgola = slipCaption(QStringLiteral(","), picBollettino, Qt::AlignCenter);
     lblVirgola->setFont(verdana(12, true));
     place(lblVirgola, 9180, 720, 240, 420);
-    txtCentCifra = slipBox(picBollettino, 2, Qt::AlignHCenter, QStringLiteral("centesimi"));
+    txtCentCifra = slipBox(picBollettino, "txtCentCifra", 2, Qt::AlignHCenter, QStringLiteral("centesimi"));
     place(txtCentCifra, 9420, 720, 720, 420);
 
     // The words line.
@@ -213,36 +194,36 @@ void frmBollettini::buildSlip() {
     // Payee and reason: two lines each.
     fraIntestatario = slipFrame(QStringLiteral(" INTESTATO A "), picBollettino);
     place(fraIntestatario, 120, kPayeeTop, kFrameWidth, kFrameHeight);
-    txtIntestatario01 = slipBox(fraIntestatario, 34, Qt::AlignLeft, QStringLiteral("Intestatario, riga 1"));
+    txtIntestatario01 = slipBox(fraIntestatario, "txtIntestatario01", 34, Qt::AlignLeft, QStringLiteral("Intestatario, riga 1"));
     place(txtIntestatario01, 150, 375, 6600, 390);
-    txtIntestatario02 = slipBox(fraIntestatario, 34, Qt::AlignLeft, QStringLiteral("Intestatario, riga 2"));
+    txtIntestatario02 = slipBox(fraIntestatario, "txtIntestatario02", 34, Qt::AlignLeft, QStringLiteral("Intestatario, riga 2"));
     place(txtIntestatario02, 150, 825, 6600, 390);
 
     fraCausale = slipFrame(QStringLiteral(" CAUSALE "), picBollettino);
     place(fraCausale, 120, kReasonTop, kFrameWidth, kFrameHeight);
-    txtCausale01 = slipBox(fraCausale, 60, Qt::AlignLeft, QStringLiteral("Causale, riga 1"));
+    txtCausale01 = slipBox(fraCausale, "txtCausale01", 60, Qt::AlignLeft, QStringLiteral("Causale, riga 1"));
     place(txtCausale01, 150, 375, 9720, 390);
-    txtCausale02 = slipBox(fraCausale, 60, Qt::AlignLeft, QStringLiteral("Causale, riga 2"));
+    txtCausale02 = slipBox(fraCausale, "txtCausale02", 60, Qt::AlignLeft, QStringLiteral("Causale, riga 2"));
     place(txtCausale02, 150, 825, 9720, 390);
 
     // Payer with the address.
     fraMittente = slipFrame(QStringLiteral(" ESEGUITO DA "), picBollettino);
     place(fraMittente, 120, kPayerTop, 6060, 2250);
-    txtMittente01 = slipBox(fraMittente, 23, Qt::AlignLeft, QStringLiteral("Esecutore, riga 1"));
+    txtMittente01 = slipBox(fraMittente, "txtMittente01", 23, Qt::AlignLeft, QStringLiteral("Esecutore, riga 1"));
     place(txtMittente01, 150, 375, 5760, 390);
-    txtMittente02 = slipBox(fraMittente, 23, Qt::AlignLeft, QStringLiteral("Esecutore, riga 2"));
+    txtMittente02 = slipBox(fraMittente, "txtMittente02", 23, Qt::AlignLeft, QStringLiteral("Esecutore, riga 2"));
     place(txtMittente02, 150, 825, 5760, 390);
     lblVia = slipCaption(QStringLiteral("VIA - PIAZZA"), fraMittente);
     place(lblVia, 150, 1320, 1380, 300);
-    txtVia = slipBox(fraMittente, 23, Qt::AlignLeft, QStringLiteral("VIA - PIAZZA"));
+    txtVia = slipBox(fraMittente, "txtVia", 23, Qt::AlignLeft, QStringLiteral("VIA - PIAZZA"));
     place(txtVia, 1530, 1275, 4380, 390);
     lblCAP = slipCaption(QStringLiteral("CAP"), fraMittente);
     place(lblCAP, 150, 1770, 480, 300);
-    txtCAP = slipBox(fraMittente, 5, Qt::AlignLeft, QStringLiteral("CAP"));
+    txtCAP = slipBox(fraMittente, "txtCAP", 5, Qt::AlignLeft, QStringLiteral("CAP"));
     place(txtCAP, 630, 1725, 1020, 390);
     lblLocalita = slipCaption(QStringLiteral("LOCALITA'"), fraMittente);
     place(lblLocalita, 1770, 1770, 1140, 300);
-    txtLuogo = slipBox(fraMittente, 17, Qt::AlignLeft, QStringLiteral("LOCALITA'"));
+    txtLuogo = slipBox(fraMittente, "txtLuogo", 17, Qt::AlignLeft, QStringLiteral("LOCALITA'"));
     place(txtLuogo, 2910, 1725, 3000, 390);
     lblVia->setBuddy(txtVia);
     lblCAP->setBuddy(txtCAP);
@@ -254,6 +235,7 @@ void frmBollettini::buildSlip() {
     lblNote = slipCaption(QStringLiteral("Note:"), picBollettino);
     place(lblNote, 6300, 4680, 1200, 300);
     txtNote = new TextArea(picBollettino);
+    txtNote->setObjectName(QStringLiteral("txtNote"));
     txtNote->setMaxLength(300);
     txtNote->setFont(verdana(8.25));
     txtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -267,6 +249,7 @@ void frmBollettini::buildSlip() {
     cmdIndietro = browseButton(picBollettino, Pictures::Browse::Previous, QStringLiteral(" Bollettino precedente "));
     place(cmdIndietro, 6960, 6390, 630, 450);
     lblPosizione = new QLabel(picBollettino);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setFrameShape(QFrame::Panel);
     lblPosizione->setFrameShadow(QFrame::Sunken);
     lblPosizione->setAlignment(Qt::AlignCenter);
@@ -286,20 +269,20 @@ void frmBollettini::buildSlip() {
     // frame's top right corner.
     const QPixmap import = Pictures::cardImport(tw(kImportSize));
     const QString importTip = QStringLiteral(" Importa dati ");
-    imgImporta01 = pictureIcon(this, import, importTip);
+    imgImporta01 = new PictureButton(this, import, importTip);
     place(imgImporta01, 150, kSlipTop + kPayeeTop + 450, kImportSize, kImportSize);
-    imgImporta02 = pictureIcon(this, import, importTip);
+    imgImporta02 = new PictureButton(this, import, importTip);
     place(imgImporta02, 150, kSlipTop + kReasonTop + 450, kImportSize, kImportSize);
-    imgImporta03 = pictureIcon(this, import, importTip);
+    imgImporta03 = new PictureButton(this, import, importTip);
     place(imgImporta03, 150, kSlipTop + kPayerTop + 450, kImportSize, kImportSize);
 
     const QPixmap exportPicture = Pictures::cardExport(tw(kSmallIconSize));
     const QString exportTip = QStringLiteral(" Esporta dati ");
-    imgEsporta01 = pictureIcon(fraIntestatario, exportPicture, exportTip);
+    imgEsporta01 = new PictureButton(fraIntestatario, exportPicture, exportTip);
     place(imgEsporta01, kFrameWidth - 480, 0, kSmallIconSize, kSmallIconSize);
-    imgEsporta02 = pictureIcon(fraCausale, exportPicture, exportTip);
+    imgEsporta02 = new PictureButton(fraCausale, exportPicture, exportTip);
     place(imgEsporta02, kFrameWidth - 480, 0, kSmallIconSize, kSmallIconSize);
-    imgEsporta03 = pictureIcon(fraMittente, exportPicture, exportTip);
+    imgEsporta03 = new PictureButton(fraMittente, exportPicture, exportTip);
     place(imgEsporta03, 6060 - 480, 0, kSmallIconSize, kSmallIconSize);
 }
 
@@ -308,8 +291,8 @@ void frmBollettini::buildTools() {
     place(picControlli, kToolsLeft, kSlipTop, kToolsWidth, kSlipHeight);
 
     struct Tool {
-        ClickLabel*& icon;
-        ClickLabel*& caption;
+        PictureButton*& icon;
+        PictureButton*& caption;
         QPixmap picture;
         const char* text;
     };
@@ -326,10 +309,12 @@ void frmBollettini::buildTools() {
     for (const Tool& tool : tools) {
         const QString caption = QString::fromLatin1(tool.text);
         // The icons have no tooltip; their caption names them.
-        tool.icon = pictureIcon(picControlli, tool.picture, QString());
+        tool.icon = new PictureButton(picControlli, tool.picture, QString());
         tool.icon->setAccessibleName(caption);
         place(tool.icon, (kToolsWidth - kIconSize) / 2, top, kIconSize, kIconSize);
-        tool.caption = toolCaption(picControlli, caption);
+        tool.caption = new PictureButton(caption, picControlli);
+        tool.caption->setFont(verdana(8.25, true));
+        tool.caption->setForeColor(Colors::Black);
         place(tool.caption, 30, top + kIconSize + 30, kToolsWidth - 60, 270);
         top += kToolStep;
     }
@@ -371,36 +356,42 @@ void frmBollettini::wire() {
     connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
     connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
 
-    imgNuovo->MouseDown = [this](Qt::MouseButton b) { imgNuovo_MouseDown(b); };
-    imgNuovo->MouseUp = [this](Qt::MouseButton b) { imgNuovo_MouseUp(b); };
-    imgNuovo->Click = [this] { imgNuovo_Click(); };
-    imgSalva->MouseDown = [this](Qt::MouseButton b) { imgSalva_MouseDown(b); };
-    imgSalva->MouseUp = [this](Qt::MouseButton b) { imgSalva_MouseUp(b); };
-    imgSalva->Click = [this] { imgSalva_Click(); };
-    imgCerca->MouseDown = [this](Qt::MouseButton b) { imgCerca_MouseDown(b); };
-    imgCerca->MouseUp = [this](Qt::MouseButton b) { imgCerca_MouseUp(b); };
-    imgCerca->Click = [this] { imgCerca_Click(); };
-    imgStampa->MouseDown = [this](Qt::MouseButton b) { imgStampa_MouseDown(b); };
-    imgStampa->MouseUp = [this](Qt::MouseButton b) { imgStampa_MouseUp(b); };
-    imgStampa->Click = [this] { imgStampa_Click(); };
-    imgGuida->MouseDown = [this](Qt::MouseButton b) { imgGuida_MouseDown(b); };
-    imgGuida->MouseUp = [this](Qt::MouseButton b) { imgGuida_MouseUp(b); };
-    imgGuida->Click = [this] { imgGuida_Click(); };
-    imgImposta->MouseDown = [this](Qt::MouseButton b) { imgImposta_MouseDown(b); };
-    imgImposta->MouseUp = [this](Qt::MouseButton b) { imgImposta_MouseUp(b); };
-
-    lblNuovo->MouseDown = [this](Qt::MouseButton b) { lblNuovo_MouseDown(b); };
-    lblNuovo->MouseUp = [this](Qt::MouseButton b) { lblNuovo_MouseUp(b); };
-    lblSalva->MouseDown = [this](Qt::MouseButton b) { lblSalva_MouseDown(b); };
-    lblSalva->MouseUp = [this](Qt::MouseButton b) { lblSalva_MouseUp(b); };
-    lblCerca->MouseDown = [this](Qt::MouseButton b) { lblCerca_MouseDown(b); };
-    lblCerca->MouseUp = [this](Qt::MouseButton b) { lblCerca_MouseUp(b); };
-    lblImposta->MouseDown = [this](Qt::MouseButton b) { lblImposta_MouseDown(b); };
-    lblImposta->MouseUp = [this](Qt::MouseButton b) { lblImposta_MouseUp(b); };
-    lblStampa->MouseDown = [this](Qt::MouseButton b) { lblStampa_MouseDown(b); };
-    lblStampa->MouseUp = [this](Qt::MouseButton b) { lblStampa_MouseUp(b); };
-    lblGuida->MouseDown = [this](Qt::MouseButton b) { lblGuida_MouseDown(b); };
-    lblGuida->MouseUp = [this](Qt::MouseButton b) { lblGuida_MouseUp(b); };
+    // The tool column: pressing on an icon or on its caption turns the
+    // caption yellow, releasing turns it black; the icons act on the click,
+    // the captions (and "Imposta") on the release.
+    struct ToolRow {
+        PictureButton* icon;
+        PictureButton* caption;
+        void (frmBollettini::*iconDown)(Qt::MouseButton);
+        void (frmBollettini::*iconUp)(Qt::MouseButton);
+        void (frmBollettini::*captionDown)(Qt::MouseButton);
+        void (frmBollettini::*captionUp)(Qt::MouseButton);
+    };
+    const ToolRow column[] = {
+        {imgNuovo, lblNuovo, &frmBollettini::imgNuovo_MouseDown, &frmBollettini::imgNuovo_MouseUp,
+         &frmBollettini::lblNuovo_MouseDown, &frmBollettini::lblNuovo_MouseUp},
+        {imgSalva, lblSalva, &frmBollettini::imgSalva_MouseDown, &frmBollettini::imgSalva_MouseUp,
+         &frmBollettini::lblSalva_MouseDown, &frmBollettini::lblSalva_MouseUp},
+        {imgCerca, lblCerca, &frmBollettini::imgCerca_MouseDown, &frmBollettini::imgCerca_MouseUp,
+         &frmBollettini::lblCerca_MouseDown, &frmBollettini::lblCerca_MouseUp},
+        {imgImposta, lblImposta, &frmBollettini::imgImposta_MouseDown, &frmBollettini::imgImposta_MouseUp,
+         &frmBollettini::lblImposta_MouseDown, &frmBollettini::lblImposta_MouseUp},
+        {imgStampa, lblStampa, &frmBollettini::imgStampa_MouseDown, &frmBollettini::imgStampa_MouseUp,
+         &frmBollettini::lblStampa_MouseDown, &frmBollettini::lblStampa_MouseUp},
+        {imgGuida, lblGuida, &frmBollettini::imgGuida_MouseDown, &frmBollettini::imgGuida_MouseUp,
+         &frmBollettini::lblGuida_MouseDown, &frmBollettini::lblGuida_MouseUp},
+    };
+    for (const ToolRow& row : column) {
+        row.icon->MouseDown = [this, f = row.iconDown](Qt::MouseButton b) { (this->*f)(b); };
+        row.icon->MouseUp = [this, f = row.iconUp](Qt::MouseButton b) { (this->*f)(b); };
+        row.caption->MouseDown = [this, f = row.captionDown](Qt::MouseButton b) { (this->*f)(b); };
+        row.caption->MouseUp = [this, f = row.captionUp](Qt::MouseButton b) { (this->*f)(b); };
+    }
+    WireTools(this, {{imgNuovo, [this] { imgNuovo_Click(); }},
+                     {imgSalva, [this] { imgSalva_Click(); }},
+                     {imgCerca, [this] { imgCerca_Click(); }},
+                     {imgStampa, [this] { imgStampa_Click(); }},
+                     {imgGuida, [this] { imgGuida_Click(); }}});
 
     imgImporta01->MouseUp = [this](Qt::MouseButton b) { imgImporta01_MouseUp(b); };
     imgImporta02->MouseUp = [this](Qt::MouseButton b) { imgImporta02_MouseUp(b); };
@@ -432,194 +423,17 @@ void frmBollettini::cmdGuida_Click() { ShowHelpTopic(SlipWorkbenchTopic()); }
 
 // ---------------------------------------------------------------- the record on show
 
-QString frmBollettini::archivePath() const { return ProgramFilePath(YearArchiveName(lblFile->text())); }
+void frmBollettini::cmdPrimo_Click() { card_.Browse(RecordCardBase::Step::First); }
+void frmBollettini::cmdIndietro_Click() { card_.Browse(RecordCardBase::Step::Previous); }
+void frmBollettini::cmdAvanti_Click() { card_.Browse(RecordCardBase::Step::Next); }
+void frmBollettini::cmdUltimo_Click() { card_.Browse(RecordCardBase::Step::Last); }
 
-QString frmBollettini::tempPath() const { return ProgramFilePath(YearTempName(lblFile->text())); }
+// The payer block stays; the archive is not touched.
+void frmBollettini::imgNuovo_Click() { card_.New(); }
 
-qint64 frmBollettini::recordOnShow() const {
-    bool ok = false;
-    const qint64 number = lblPosizione->text().trimmed().toLongLong(&ok);
-    return ok ? number : 0;
-}
+void frmBollettini::imgSalva_Click() { card_.Save(); }
 
-void frmBollettini::setRecordOnShow(qint64 number) {
-    lblPosizione->setText(QLatin1Char(' ') + QString::number(number));
-}
-
-SlipRecord frmBollettini::slipOnShow() const {
-    SlipRecord slip;
-    slip.AccountNumber = txtCC->text();
-    slip.Euros = txtCifre->text();
-    slip.Cents = txtCentCifra->text();
-    slip.Payee1 = txtIntestatario01->text();
-    slip.Payee2 = txtIntestatario02->text();
-    slip.Reason1 = txtCausale01->text();
-    slip.Reason2 = txtCausale02->text();
-    slip.Payer1 = txtMittente01->text();
-    slip.Payer2 = txtMittente02->text();
-    slip.Street = txtVia->text();
-    slip.PostCode = txtCAP->text();
-    slip.Town = txtLuogo->text();
-    slip.Notes = txtNote->text();
-    return slip;
-}
-
-void frmBollettini::showSlip(const SlipRecord& slip) {
-    txtCC->setText(slip.AccountNumber);
-    txtCifre->setText(slip.Euros);
-    txtCentCifra->setText(slip.Cents);
-    txtIntestatario01->setText(slip.Payee1);
-    txtIntestatario02->setText(slip.Payee2);
-    txtCausale01->setText(slip.Reason1);
-    txtCausale02->setText(slip.Reason2);
-    txtMittente01->setText(slip.Payer1);
-    txtMittente02->setText(slip.Payer2);
-    txtVia->setText(slip.Street);
-    txtCAP->setText(slip.PostCode);
-    txtLuogo->setText(slip.Town);
-    txtNote->setText(slip.Notes);
-}
-
-// The save needs at least one of these ten boxes; postal code, town and
-// notes alone are not a slip.
-bool frmBollettini::slipIsEmpty() const {
-    for (const TextBox* box : {txtCC, txtCifre, txtCentCifra, txtIntestatario01, txtIntestatario02, txtCausale01,
-                               txtCausale02, txtMittente01, txtMittente02, txtVia})
-        if (!trimmed(box->text()).isEmpty())
-            return false;
-    return true;
-}
-
-// ---------------------------------------------------------------- browsing
-
-void frmBollettini::cmdPrimo_Click() { browse(Step::First); }
-void frmBollettini::cmdIndietro_Click() { browse(Step::Previous); }
-void frmBollettini::cmdAvanti_Click() { browse(Step::Next); }
-void frmBollettini::cmdUltimo_Click() { browse(Step::Last); }
-
-// Browsing shows no error: an archive that cannot be opened counts as empty,
-// and a record that cannot be read leaves the boxes as they are.
-void frmBollettini::browse(Step step) {
-    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-    const qint64 count = archive.OpenArchive() ? archive.RecordCount() : 0;
-    if (count == 0) {
-        if (step != Step::Previous)
-            MsgBox(QStringLiteral("L'archivio non contiene nessun bollettino."), MsgIcon::Exclamation,
-                   MsgButtons::OK, QStringLiteral("Attenzione!"));
-        lblPosizione->clear();
-        archive.CloseArchive();
-        imgNuovo_Click();
-        return;
-    }
-    qint64 target = 1;
-    switch (step) {
-    case Step::First: target = 1; break;
-    case Step::Previous: target = std::clamp<qint64>(recordOnShow() - 1, 1, count); break;
-    case Step::Next: target = std::clamp<qint64>(recordOnShow() + 1, 1, count); break;
-    case Step::Last: target = count; break;
-    }
-    if (step == Step::Previous || step == Step::Next)
-        setRecordOnShow(target);
-    SlipRecord slip;
-    if (archive.Read(target, slip))
-        showSlip(slip);
-    if (step == Step::First || step == Step::Last)
-        setRecordOnShow(target);
-    archive.CloseArchive();
-}
-
-// ---------------------------------------------------------------- new, save, delete
-
-void frmBollettini::imgNuovo_Click() {
-    // The payer block stays; the archive is not touched.
-    for (TextBox* box : {txtCC, txtCifre, txtCentCifra, txtIntestatario01, txtIntestatario02, txtCausale01,
-                         txtCausale02})
-        box->clear();
-    txtNote->setText(QString());
-    lblPosizione->clear();
-    txtCC->setFocus(Qt::OtherFocusReason);
-}
-
-void frmBollettini::imgSalva_Click() {
-    if (slipIsEmpty()) {
-        MsgBox(QStringLiteral("Si prega di compilare le caselle del bollettino prima di eseguire il salvataggio."),
-               MsgIcon::Exclamation, MsgButtons::OK, QStringLiteral("Attenzione: salvataggio non applicabile"));
-        return;
-    }
-    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-    if (!archive.OpenArchive())
-        return saveFailed(archive);
-    const qint64 count = archive.RecordCount();
-
-    if (!lblPosizione->text().isEmpty()) {
-        const qint64 number = recordOnShow();
-        if (number < 1 || number > count) {
-            beep();
-            MsgBox(QStringLiteral("Impossibile salvare le modifiche."), MsgIcon::Exclamation, MsgButtons::OK,
-                   QStringLiteral("Messaggio di errore"));
-            archive.CloseArchive();
-            imgNuovo_Click();
-            return;
-        }
-        if (!archive.Write(number, slipOnShow()))
-            return saveFailed(archive);
-        MsgBox(QStringLiteral("Le modifiche apportate al bollettino corrente sono state inserite in archivio."),
-               MsgIcon::Information, MsgButtons::OK, QStringLiteral("Salvataggio terminato"));
-        archive.CloseArchive();
-        return;
-    }
-
-    // A new slip becomes record count + 1, and shows that number only once
-    // it is written.
-    if (!archive.Write(count + 1, slipOnShow()))
-        return saveFailed(archive);
-    setRecordOnShow(count + 1);
-    archive.CloseArchive();
-    MsgBox(QStringLiteral("I dati relativi al versamento sul C/C n. ") + trimmed(txtCC->text()) +
-               QStringLiteral(" sono stati inseriti in archivio."),
-           MsgIcon::Information, MsgButtons::OK, QStringLiteral("Salvataggio terminato"));
-}
-
-// The boxes and the record on show stay as they were.
-void frmBollettini::saveFailed(RecordArchive& archive) {
-    archive.CloseArchive();
-    beep();
-    MsgBox(QStringLiteral("Il sistema non permette di salvare i dati.\r\n\r\n"
-                          "Accertarsi che il file di archivio non abbia attributi di protezione."),
-           MsgIcon::None, MsgButtons::OK, QStringLiteral("Messaggio di errore"));
-}
-
-void frmBollettini::imgGuida_Click() {
-    if (lblPosizione->text().isEmpty()) {
-        MsgBox(QString::fromUtf8("La cancellazione può essere applicata soltanto ad un bollettino già presente in "
-                                 "archivio.\r\n\r\n"
-                                 "Se si vuole semplicemente vuotare tutti i campi di testo, fare clic su Nuovo."),
-               MsgIcon::Information, MsgButtons::OK, QStringLiteral("Operazione non applicabile"));
-        return;
-    }
-    if (MsgBox(QStringLiteral("Si vuole proprio cancellare il bollettino n.") + lblPosizione->text() +
-                   QLatin1Char('?'),
-               MsgIcon::Question, MsgButtons::YesNo,
-               QStringLiteral("Conferma eliminazione bollettino")) != MsgAnswer::Yes)
-        return;
-
-    // A number outside 1..count removes nothing and is reported as a failure.
-    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-    if (!archive.OpenArchive() || !archive.RemoveRecord(recordOnShow()))
-        return deleteFailed(archive);
-    archive.CloseArchive();
-    cmdIndietro_Click();
-    MsgBox(QString::fromUtf8("Il bollettino è stata rimosso dall'archivio."), MsgIcon::Information, MsgButtons::OK,
-           QStringLiteral("Cancellazione terminata"));
-}
-
-void frmBollettini::deleteFailed(RecordArchive& archive) {
-    beep();
-    archive.CloseArchive();
-    MsgBox(QStringLiteral("Impossibile eliminare il bollettino corrente.\r\n\r\n"
-                          "Accertarsi che il file di archivio non abbia attributi di protezione."),
-           MsgIcon::Information, MsgButtons::OK, QStringLiteral("Messaggio di errore"));
-}
+void frmBollettini::imgGuida_Click() { card_.Delete(); }
 
 // ---------------------------------------------------------------- amount
 

@@ -13,13 +13,13 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
+#include "common/RecordCard.h"
+#include "common/SlipRecord.h"
 #include "slips/Assegno.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-
-class RecordArchive;
-struct SlipRecord;
 
 class frmBollettini : public Form {
     Q_OBJECT
@@ -72,28 +72,28 @@ public:
 
     // The tool column.
     Panel* picControlli;
-    ClickLabel* imgNuovo;
-    ClickLabel* imgSalva;
-    ClickLabel* imgCerca;
-    ClickLabel* imgImposta;
-    ClickLabel* imgStampa;
-    ClickLabel* imgGuida;
-    ClickLabel* lblNuovo;
-    ClickLabel* lblSalva;
-    ClickLabel* lblCerca;
-    ClickLabel* lblImposta;
-    ClickLabel* lblStampa;
-    ClickLabel* lblGuida;
+    PictureButton* imgNuovo;
+    PictureButton* imgSalva;
+    PictureButton* imgCerca;
+    PictureButton* imgImposta;
+    PictureButton* imgStampa;
+    PictureButton* imgGuida;
+    PictureButton* lblNuovo;
+    PictureButton* lblSalva;
+    PictureButton* lblCerca;
+    PictureButton* lblImposta;
+    PictureButton* lblStampa;
+    PictureButton* lblGuida;
     QPushButton* cmdGuida;
     QPushButton* cmdChiudi;
 
     // Import from and export to the registers: payee, reason, payer.
-    ClickLabel* imgImporta01;
-    ClickLabel* imgImporta02;
-    ClickLabel* imgImporta03;
-    ClickLabel* imgEsporta01;
-    ClickLabel* imgEsporta02;
-    ClickLabel* imgEsporta03;
+    PictureButton* imgImporta01;
+    PictureButton* imgImporta02;
+    PictureButton* imgImporta03;
+    PictureButton* imgEsporta01;
+    PictureButton* imgEsporta02;
+    PictureButton* imgEsporta03;
 
     // The amount in words.
     Assegno* Assegno1;
@@ -151,25 +151,13 @@ protected:
     void Form_Unload() override;
 
 private:
-    enum class Step { First, Previous, Next, Last };
-
     void buildSlip();
     void buildTools();
     void wire();
-
-    void browse(Step step);
     void showMarginDialog();
-    // The year archive named by lblFile, not yet opened.
-    QString archivePath() const;
-    QString tempPath() const;
-    // The number lblPosizione gives: 0 for a new slip.
-    qint64 recordOnShow() const;
-    void setRecordOnShow(qint64 number);
-    SlipRecord slipOnShow() const;
-    void showSlip(const SlipRecord& slip);
-    bool slipIsEmpty() const;
-    void saveFailed(RecordArchive& archive);
-    void deleteFailed(RecordArchive& archive);
+
+    // The slip form is a record card over the year archive.
+    RecordCard<SlipRecord> card_;
 };
 
 // An amount as a whole number with its thousands grouped ("#,##0") by the

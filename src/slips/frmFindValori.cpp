@@ -34,15 +34,6 @@ QFont verdana(qreal points) {
     return font;
 }
 
-ClickLabel* picture(QWidget* parent, const QPixmap& pixmap, const QString& toolTip) {
-    auto* label = new ClickLabel(parent);
-    label->setPicture(pixmap, toolTip);
-    label->setAlignment(Qt::AlignCenter);
-    label->setHandPointer();
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
-}
-
 // The close picture held down: the cross a little smaller and further in.
 QPixmap pressedCross(int size) {
     QPixmap pm(size, size);
@@ -98,8 +89,7 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     List1->setAccessibleName(windowTitle());
     place(List1, 120, 1260, 9840, 3360);
 
-    lblClick = new ClickLabel(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
-    lblClick->setAlignment(Qt::AlignCenter);
+    lblClick = new PictureButton(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
     lblClick->setForeColor(Colors::DarkRed);
     lblClick->setVisible(false);
     place(lblClick, 120, 4620, 9840, 240);
@@ -107,11 +97,11 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     lblMemory = new QLabel(this);
     lblMemory->setVisible(false);
 
-    picStampa = picture(this, Pictures::printer(tw(kPictureSize)), QStringLiteral(" Stampa "));
+    picStampa = new PictureButton(this, Pictures::printer(tw(kPictureSize)), QStringLiteral(" Stampa "));
     place(picStampa, kStampaLeft, kStampaTop, kPictureSize, kPictureSize);
-    picChiudi01 = picture(this, Pictures::redCross(tw(kPictureSize), tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    picChiudi01 = new PictureButton(this, Pictures::redCross(tw(kPictureSize), tw(kPictureSize)), QStringLiteral(" Chiudi "));
     place(picChiudi01, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
-    picChiudi02 = picture(this, pressedCross(tw(kPictureSize)), QStringLiteral(" Chiudi "));
+    picChiudi02 = new PictureButton(this, pressedCross(tw(kPictureSize)), QStringLiteral(" Chiudi "));
     place(picChiudi02, kChiudiLeft, kStampaTop, kPictureSize, kPictureSize);
     picChiudi02->setVisible(false);
 
@@ -155,10 +145,14 @@ void frmFindValori::wire() {
         picChiudi02->releaseMouse();
         picChiudi01_MouseUp(b);
     };
+    picChiudi01->MouseUp = [this](Qt::MouseButton b) {
+        picChiudi02->releaseMouse();
+        picChiudi01_MouseUp(b);
+    };
 
     picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
     picStampa->MouseUp = [this](Qt::MouseButton b) { picStampa_MouseUp(b); };
-    picStampa->Click = [this] { picStampa_Click(); };
+    WireTools(this, {{picStampa, [this] { picStampa_Click(); }}});
 }
 
 // ------------------------------------------------------------ the archive
@@ -284,20 +278,8 @@ void frmFindValori::pickSlip(SlipListMode mode) {
         return; // the line matches no record: the search stays open
 
     frmBollettini& slips = Forms::get<frmBollettini>();
-    slips.txtCC->setText(found.AccountNumber);
-    slips.txtCifre->setText(found.Euros);
-    slips.txtCentCifra->setText(found.Cents);
-    slips.txtIntestatario01->setText(found.Payee1);
-    slips.txtIntestatario02->setText(found.Payee2);
-    slips.txtCausale01->setText(found.Reason1);
-    slips.txtCausale02->setText(found.Reason2);
-    slips.txtMittente01->setText(found.Payer1);
-    slips.txtMittente02->setText(found.Payer2);
-    slips.txtVia->setText(found.Street);
-    slips.txtCAP->setText(found.PostCode);
-    slips.txtLuogo->setText(found.Town);
-    slips.txtNote->setText(found.Notes);
-    slips.lblPosizione->setText(QLatin1Char(' ') + QString::number(number));
+    WriteBoxes<SlipRecord>(slips, SlipBoxes, found);
+    ShowRecordNumber(slips.lblPosizione, number);
     Unload();
 }
 

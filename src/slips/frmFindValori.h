@@ -12,6 +12,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 #include "slips/SlipSearch.h"
 
 #include <QFrame>
@@ -26,15 +27,15 @@ public:
     QListWidget* List1;    // the slip lines
     TextBox* Text1;        // type-ahead
     QLabel* lblInfo;       // instruction beside the type-ahead box
-    ClickLabel* lblClick;  // hint; a double click on it picks
+    PictureButton* lblClick;  // hint; a double click on it picks
     QLabel* lblMemory;     // hidden: the layout of the lines (LookupMode)
     QPushButton* cmdEsecutore;
     QPushButton* cmdTotale;  // "Intestatario"
     QPushButton* cmdCliente; // "Causale"
     QPushButton* cmdData;    // "C/C"
-    ClickLabel* picStampa;
-    ClickLabel* picChiudi01;
-    ClickLabel* picChiudi02; // the pressed look of the close picture
+    PictureButton* picStampa;
+    PictureButton* picChiudi01;
+    PictureButton* picChiudi02; // the pressed look of the close picture
     QLabel* imgLente;        // decoration
     QFrame* Line1;           // decoration
 

@@ -34,7 +34,7 @@ bool isFourDigits(const QString& text) {
 }
 
 // A tool of the right-hand panel: its picture button and the caption beneath.
-void placeTool(QPushButton* button, QLabel* caption, int left, int top) {
+void placeTool(QAbstractButton* button, QLabel* caption, int left, int top) {
     Form::place(button, left, top, 1230, 900);
     Form::place(caption, left, top + 930, 1230, 270);
     caption->setAlignment(Qt::AlignCenter);
@@ -57,7 +57,7 @@ frmSelezione::frmSelezione() : Form(Kind::TopLevel) {
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 120, 120, 7440, 4440);
 
-    cmdLogo = makePictureButton(picContainer, Pictures::productLogo(tw(7200) - 6, tw(780) - 6), QString());
+    cmdLogo = PictureButton::raised(picContainer, Pictures::productLogo(tw(7200) - 6, tw(780) - 6), QString());
     cmdLogo->setAccessibleName(QStringLiteral("Quillora"));
     cmdLogo->setEnabled(false);
     cmdLogo->setCursor(Qt::ArrowCursor);
@@ -94,31 +94,31 @@ frmSelezione::frmSelezione() : Form(Kind::TopLevel) {
     picPulsanti = new Panel(picContainer, Colors::LightGrey);
     place(picPulsanti, 4380, 1020, 2940, 2640);
 
-    cmdBackup = makePictureButton(picPulsanti, Pictures::diskette(tw(600)), QStringLiteral(" Backup archivio "));
+    cmdBackup = PictureButton::raised(picPulsanti, Pictures::diskette(tw(600)), QStringLiteral(" Backup archivio "));
     lblBackup = new QLabel(QStringLiteral("Backup"), picPulsanti);
     placeTool(cmdBackup, lblBackup, 120, 60);
 
     picExcel = toolCell(picPulsanti, 1530, 0);
-    cmdExcel = makePictureButton(picExcel, Pictures::spreadsheet(tw(600)),
+    cmdExcel = PictureButton::raised(picExcel, Pictures::spreadsheet(tw(600)),
                                  QStringLiteral(" Esporta archivio in foglio di MS Excel "));
     lblEsporta = new QLabel(QStringLiteral("Esporta"), picExcel);
     placeTool(cmdExcel, lblEsporta, 60, 60);
 
     picMargini = toolCell(picPulsanti, 60, 1320);
-    cmdMargini = makePictureButton(picMargini, Pictures::marginSheet(tw(600)),
+    cmdMargini = PictureButton::raised(picMargini, Pictures::marginSheet(tw(600)),
                                    QStringLiteral(" Impostazioni margini di stampa "));
     lblMargini = new QLabel(QStringLiteral("Margini"), picMargini);
     placeTool(cmdMargini, lblMargini, 60, 60);
 
     picImpostazioni = toolCell(picPulsanti, 1530, 1320);
-    picSettings = makePictureButton(picImpostazioni, Pictures::decimalSeparator(tw(1080), tw(480)),
+    picSettings = PictureButton::raised(picImpostazioni, Pictures::decimalSeparator(tw(1080), tw(480)),
                                     QStringLiteral(" Impostazioni separatore decimale "));
     lblImposta = new QLabel(QStringLiteral("Decimali"), picImpostazioni);
     placeTool(picSettings, lblImposta, 60, 60);
 
-    cmdGuida = makePictureButton(picContainer, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
+    cmdGuida = PictureButton::raised(picContainer, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
     place(cmdGuida, 6180, 3780, 540, 540);
-    cmdChiudi = makePictureButton(picContainer, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
+    cmdChiudi = PictureButton::raised(picContainer, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
     place(cmdChiudi, 6780, 3780, 540, 540);
 
     setTabOrder(txtAnno, cmdAnno);
@@ -140,12 +140,12 @@ void frmSelezione::wire() {
     ActOnEnter(txtAnno, [this] { cmdAnno_Click(); });
     DigitsOnly(txtAnno, YearNotice(), true);
     connect(cmdAnno, &QPushButton::clicked, this, [this] { cmdAnno_Click(); });
-    connect(cmdBackup, &QPushButton::clicked, this, [this] { cmdBackup_Click(); });
-    connect(cmdExcel, &QPushButton::clicked, this, [this] { cmdExcel_Click(); });
-    connect(cmdMargini, &QPushButton::clicked, this, [this] { cmdMargini_Click(); });
-    connect(picSettings, &QPushButton::clicked, this, [this] { picSettings_Click(); });
-    connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
-    connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+    connect(cmdBackup, &QAbstractButton::clicked, this, [this] { cmdBackup_Click(); });
+    connect(cmdExcel, &QAbstractButton::clicked, this, [this] { cmdExcel_Click(); });
+    connect(cmdMargini, &QAbstractButton::clicked, this, [this] { cmdMargini_Click(); });
+    connect(picSettings, &QAbstractButton::clicked, this, [this] { picSettings_Click(); });
+    connect(cmdGuida, &QAbstractButton::clicked, this, [this] { cmdGuida_Click(); });
+    connect(cmdChiudi, &QAbstractButton::clicked, this, [this] { cmdChiudi_Click(); });
 }
 
 void frmSelezione::Form_Load() { txtAnno->setText(QDate::currentDate().toString(QStringLiteral("yyyy"))); }

@@ -8,6 +8,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -18,25 +19,25 @@ public:
     frmSelezione();
 
     Panel* picContainer;
-    QPushButton* cmdLogo;
+    PictureButton* cmdLogo;
     QGroupBox* fraAnno;
     QLabel* imgCalendario;
     TextBox* txtAnno;
     QPushButton* cmdAnno;
     Panel* picPulsanti;
-    QPushButton* cmdBackup;
+    PictureButton* cmdBackup;
     QLabel* lblBackup;
     Panel* picExcel;
-    QPushButton* cmdExcel;
+    PictureButton* cmdExcel;
     QLabel* lblEsporta;
     Panel* picMargini;
-    QPushButton* cmdMargini;
+    PictureButton* cmdMargini;
     QLabel* lblMargini;
     Panel* picImpostazioni;
-    QPushButton* picSettings;
+    PictureButton* picSettings;
     QLabel* lblImposta;
-    QPushButton* cmdGuida;
-    QPushButton* cmdChiudi;
+    PictureButton* cmdGuida;
+    PictureButton* cmdChiudi;
 
     void cmdAnno_Click();
     void cmdBackup_Click();

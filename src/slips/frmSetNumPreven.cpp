@@ -52,7 +52,7 @@ frmSetNumPreven::frmSetNumPreven() : Form(Kind::Dialog) {
     picContainer01 = new Panel(this, Colors::White);
     place(picContainer01, 120, 120, 5280, 2280);
 
-    cmdInfo = makePictureButton(picContainer01,
+    cmdInfo = PictureButton::raised(picContainer01,
                                 Pictures::banner(QStringLiteral("1.234,56"), vbColor(Colors::Navy),
                                                  vbColor(Colors::White), tw(5040) - 8, tw(1200) - 8, 28),
                                 QString());
@@ -67,13 +67,13 @@ frmSetNumPreven::frmSetNumPreven() : Form(Kind::Dialog) {
     place(imgSeparatore, 120, 1440, 5040, 720);
 
     // No caption and no tooltip: its name is the dialog's own.
-    cmdSeparatore = makePictureButton(this, Pictures::decimalSeparator(tw(1560), tw(480)), QString());
+    cmdSeparatore = PictureButton::raised(this, Pictures::decimalSeparator(tw(1560), tw(480)), QString());
     cmdSeparatore->setAccessibleName(QStringLiteral("Impostazioni separatore decimale"));
     place(cmdSeparatore, 120, 2580, 1800, 660);
 
-    cmdGuida = makePictureButton(this, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
+    cmdGuida = PictureButton::raised(this, Pictures::questionSign(tw(420), tw(420)), QStringLiteral(" Guida "));
     place(cmdGuida, 4260, 2640, 540, 540);
-    cmdChiudi = makePictureButton(this, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
+    cmdChiudi = PictureButton::raised(this, Pictures::redCross(tw(360), tw(360)), QStringLiteral(" Chiudi "));
     place(cmdChiudi, 4860, 2640, 540, 540);
 
     setTabOrder(cmdSeparatore, cmdGuida);
@@ -82,9 +82,9 @@ frmSetNumPreven::frmSetNumPreven() : Form(Kind::Dialog) {
 }
 
 void frmSetNumPreven::wire() {
-    connect(cmdSeparatore, &QPushButton::clicked, this, [this] { cmdSeparatore_Click(); });
-    connect(cmdGuida, &QPushButton::clicked, this, [this] { cmdGuida_Click(); });
-    connect(cmdChiudi, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+    connect(cmdSeparatore, &QAbstractButton::clicked, this, [this] { cmdSeparatore_Click(); });
+    connect(cmdGuida, &QAbstractButton::clicked, this, [this] { cmdGuida_Click(); });
+    connect(cmdChiudi, &QAbstractButton::clicked, this, [this] { cmdChiudi_Click(); });
 }
 
 void frmSetNumPreven::cmdSeparatore_Click() {

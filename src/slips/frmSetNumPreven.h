@@ -6,6 +6,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/PictureButton.h"
 #include "shell/HelpTopics.h"
 
 #include <QPushButton>
@@ -17,10 +18,10 @@ public:
 
     Panel* picContainer01;
     QLabel* imgSeparatore;
-    QPushButton* cmdInfo;
-    QPushButton* cmdSeparatore;
-    QPushButton* cmdGuida;
-    QPushButton* cmdChiudi;
+    PictureButton* cmdInfo;
+    PictureButton* cmdSeparatore;
+    PictureButton* cmdGuida;
+    PictureButton* cmdChiudi;
 
     void cmdSeparatore_Click();
     void cmdChiudi_Click();

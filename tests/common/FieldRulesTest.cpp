@@ -1,4 +1,5 @@
 #include "common/FieldRules.h"
+#include "common/PictureButton.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
@@ -106,11 +107,11 @@ TEST_F(FieldRules, EnableWhileFilledCountsOnlyBlanksAsEmpty) {
 
 } // namespace
 
-TEST(ClickLabelEvents, ClickFollowsMouseUpOnTheLeftButtonOnly) {
-    ClickLabel picture;
+TEST(PictureButtonEvents, ClickFollowsMouseUpOnTheLeftButtonOnly) {
+    PictureButton picture;
     QStringList events;
     picture.MouseUp = [&](Qt::MouseButton) { events << "up"; };
-    picture.Click = [&] { events << "click"; };
+    QObject::connect(&picture, &QAbstractButton::clicked, [&] { events << "click"; });
     QTest::mouseClick(&picture, Qt::LeftButton);
     QTest::mouseClick(&picture, Qt::RightButton);
     EXPECT_EQ(events, QStringList({"up", "click", "up"}));

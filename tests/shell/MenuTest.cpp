@@ -28,7 +28,7 @@ TEST_F(Menu, TitleControlsAndCaptions) {
     frmMenu& m = menu();
     EXPECT_EQ(m.windowTitle(), " Quillora - Mod. CH 8 TER / QUATER");
     EXPECT_NE(m.minimumSize(), m.maximumSize()) << "the menu is the one sizable window";
-    const std::pair<QPushButton*, ClickLabel*> choices[] = {{m.cmdBollettini, m.lblBollettini},
+    const std::pair<PictureButton*, PictureButton*> choices[] = {{m.cmdBollettini, m.lblBollettini},
                                                              {m.cmdAnagrafica, m.lblAnagrafica},
                                                              {m.cmdCausali, m.lblCausali},
                                                              {m.cmdRiepilogo, m.lblRiepilogo}};
@@ -98,7 +98,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
 
 TEST_F(Menu, CaptionPressTurnsDarkRedAndReleaseAnywhereActsInNavy) {
     frmMenu& m = menu();
-    for (ClickLabel* label : {m.lblCausali, m.lblRiepilogo}) {
+    for (PictureButton* label : {m.lblCausali, m.lblRiepilogo}) {
         QTest::mousePress(label, Qt::LeftButton);
         EXPECT_EQ(label->backColor(), Colors::DarkRed);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-40, -40));
@@ -223,8 +223,11 @@ TEST_F(Chooser, OpenClosesTheChooserAndTheCloseBoxForgetsTheChoice) {
         c.cmdApri->click();
         EXPECT_TRUE(c.isUnloaded());
     });
+    // The chooser is gone before the payee card shows, and comes not back.
+    tp.modal.expect("frmIntestatari", [](QWidget&) { EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>()); });
     m.cmdAnagrafica_Click();
     TestPlatform::settle();
+    EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>());
 
     tp.modal.expect("frmMenuAnagrafica", [](QWidget& w) {
         auto& c = static_cast<frmMenuAnagrafica&>(w);
@@ -241,7 +244,7 @@ TEST_F(Chooser, OpenClosesTheChooserAndTheCloseBoxForgetsTheChoice) {
         EXPECT_EQ(textColor(c.optIntestatari), kDarkRed);
     });
     m.cmdAnagrafica_Click();
-    EXPECT_EQ(tp.modal.opened.size(), 3u);
+    EXPECT_EQ(tp.modal.opened.size(), 4u);
 }
 
 } // namespace

@@ -138,7 +138,7 @@ TEST_F(SlipForm, FacsimileControlsAndRestingState) {
     EXPECT_EQ(f.Display->maxLength(), 120);
     EXPECT_TRUE(f.txtCentCifra02->isReadOnly());
 
-    const std::pair<ClickLabel*, ClickLabel*> tools[] = {{f.imgNuovo, f.lblNuovo},   {f.imgSalva, f.lblSalva},
+    const std::pair<PictureButton*, PictureButton*> tools[] = {{f.imgNuovo, f.lblNuovo},   {f.imgSalva, f.lblSalva},
                                                          {f.imgCerca, f.lblCerca},   {f.imgImposta, f.lblImposta},
                                                          {f.imgStampa, f.lblStampa}, {f.imgGuida, f.lblGuida}};
     QStringList captions;
@@ -149,9 +149,9 @@ TEST_F(SlipForm, FacsimileControlsAndRestingState) {
         EXPECT_EQ(icon->accessibleName(), caption->text());
     }
     EXPECT_EQ(captions, QStringList({"Nuovo", "Salva", "Trova", "Imposta", "Stampa", "Elimina"}));
-    for (ClickLabel* icon : {f.imgImporta01, f.imgImporta02, f.imgImporta03})
+    for (PictureButton* icon : {f.imgImporta01, f.imgImporta02, f.imgImporta03})
         EXPECT_EQ(icon->toolTip(), " Importa dati ");
-    for (ClickLabel* icon : {f.imgEsporta01, f.imgEsporta02, f.imgEsporta03})
+    for (PictureButton* icon : {f.imgEsporta01, f.imgEsporta02, f.imgEsporta03})
         EXPECT_EQ(icon->toolTip(), " Esporta dati ");
 }
 
@@ -474,8 +474,13 @@ TEST_F(SlipForm, RecordNumberOutsideTheArchiveIsNeitherSavedNorDeleted) {
     EXPECT_EQ(last().icon, MsgIcon::Exclamation);
     EXPECT_EQ(last().title, "Messaggio di errore");
     EXPECT_EQ(f.lblPosizione->text(), "");
-    EXPECT_EQ(f.txtIntestatario01->text(), "");
+    // What was typed stays, and the form is new: the next save appends it.
+    EXPECT_EQ(f.txtIntestatario01->text(), "NOVE");
     EXPECT_EQ(record(1).Payee1, "UNO");
+    f.imgSalva_Click();
+    EXPECT_EQ(f.lblPosizione->text(), " 2");
+    EXPECT_EQ(record(2).Payee1, "NOVE");
+    EXPECT_EQ(bytes().size(), 2 * 601);
 }
 
 TEST_F(SlipForm, DeleteThatCannotWriteItsTemporaryFileLeavesEverything) {
@@ -543,7 +548,7 @@ TEST_F(SlipForm, CaptionsTurnYellowWhilePressedAndActOnRelease) {
     EXPECT_EQ(f.lblPosizione->text(), "");
 
     // The right button colours the caption but clicks nothing.
-    const std::pair<ClickLabel*, ClickLabel*> others[] = {
+    const std::pair<PictureButton*, PictureButton*> others[] = {
         {f.imgCerca, f.lblCerca}, {f.imgStampa, f.lblStampa}, {f.imgSalva, f.lblSalva}, {f.imgGuida, f.lblGuida}};
     for (const auto& [icon, caption] : others) {
         QTest::mousePress(icon, Qt::RightButton);

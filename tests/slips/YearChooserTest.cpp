@@ -43,7 +43,7 @@ TEST_F(YearChooser, OpensOnTheCurrentYearWithItsControls) {
     EXPECT_EQ(c.txtAnno->maxLength(), 4);
     EXPECT_EQ(c.cmdAnno->text(), "Apri archivio");
     EXPECT_TRUE(c.cmdAnno->isEnabled());
-    const std::pair<QPushButton*, const char*> tips[] = {
+    const std::pair<QAbstractButton*, const char*> tips[] = {
         {c.cmdBackup, " Backup archivio "},
         {c.cmdExcel, " Esporta archivio in foglio di MS Excel "},
         {c.cmdMargini, " Impostazioni margini di stampa "},

@@ -1,6 +1,7 @@
 #include "registers/payees/frmFindIntestatario.h"
 
 #include "common/PayeeRecord.h"
+#include "common/ProgramFiles.h"
 #include "registers/payees/frmIntestatari.h"
 #include "slips/frmBollettini.h"
 
@@ -15,8 +16,7 @@ LookupLayout keyed(const QString& mode, int key, const QString& tag) {
 
 const RegisterLookupTable& PayeeLookupTable() {
     static const RegisterLookupTable table{
-        QStringLiteral("Intestatari.idb"),
-        QStringLiteral("Intestatari.tmp"),
+        ProgramFiles::Payees,
         PayeeWidths,
         QStringLiteral("Ordina gli intestatari per:"),
         {QStringLiteral("C/C"), QStringLiteral("P. IVA"), QStringLiteral("Cod. fiscale")},
@@ -41,7 +41,9 @@ frmFindIntestatario::frmFindIntestatario() : RegisterLookup(PayeeLookupTable(), 
 }
 
 void frmFindIntestatario::pickRecord(const QStringList& fields, qint64 number) {
-    Forms::get<frmIntestatari>().showRecord(fields, number);
+    frmIntestatari& card = Forms::get<frmIntestatari>();
+    WriteBoxes<PayeeRecord>(card, PayeeBoxes, PayeeRecord::fromFields(fields));
+    ShowRecordNumber(card.lblPosizione, number);
 }
 
 frmFindIntestatario01::frmFindIntestatario01()

@@ -2,6 +2,7 @@
 
 #include "common/FieldRules.h"
 #include "common/PayeeRecord.h"
+#include "common/ProgramFiles.h"
 #include "registers/payees/AddressBookHelp.h"
 #include "registers/payees/frmFindIntestatario.h"
 
@@ -9,32 +10,58 @@
 
 namespace {
 constexpr int kNamesHeight = 1800;
+
+// The new card empties every box, in field order.
+QStringList everyBox() {
+    QStringList names;
+    for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
+        names << QString::fromLatin1(b.box);
+    return names;
+}
 } // namespace
 
 const RegisterCardTable& PayeeCardTable() {
     static const RegisterCardTable table{
-        QStringLiteral(" Quillora - Archivio intestatari"),
-        QStringLiteral("Intestatari.idb"),
-        QStringLiteral("Intestatari.tmp"),
-        PayeeWidths,
-        {QStringLiteral("E' necessario compilare il primo campo relativo all'intestatario."),
-         QStringLiteral("Le modifiche apportate all'intestatario n."), QStringLiteral("L'intestatario n."),
-         QString::fromUtf8(" è stato inserito in archivio."),
-         QStringLiteral("Si vuole proprio cancellare l'intestatario n.")},
-        QStringLiteral("SCHEDA INTESTATARIO"),
-        QStringLiteral("Scheda intestatario"),
-        {{QStringLiteral("Intestatario:"), {0, 1}},
-         {QStringLiteral("C/C n."), {2}},
-         {QStringLiteral("Tel. casa:"), {3}},
-         {QStringLiteral("Tel. ufficio:"), {4}},
-         {QStringLiteral("Fax:"), {5}},
-         {QStringLiteral("Cellulare:"), {6}},
-         {QStringLiteral("E-mail:"), {7}},
-         {QStringLiteral("Partita IVA:"), {8}},
-         {QStringLiteral("Codice fiscale:"), {9}},
-         {QStringLiteral("Carta di credito:"), {10}},
-         {QStringLiteral("Note:"), {11}}},
-        &AddressBookTopic,
+        .twin =
+            {
+                .windowTitle = QStringLiteral(" Quillora - Archivio intestatari"),
+                .files = [](const QWidget&) { return ProgramFiles::Payees; },
+                .emptyNotice = QStringLiteral("L'archivio non contiene nessuna scheda."),
+                .emptyNoticeNext = QStringLiteral("L'archivio non contiene alcuna scheda."),
+                .saveChecks = {{.blank = {QStringLiteral("txtIntestatario01")},
+                                .filled = {},
+                                .text = QStringLiteral(
+                                    "E' necessario compilare il primo campo relativo all'intestatario."),
+                                .title = QStringLiteral("Salvataggio non applicabile"),
+                                .focus = QStringLiteral("txtIntestatario01")}},
+                .rewritten = QStringLiteral("Le modifiche apportate all'intestatario n.{n} sono state inserite in "
+                                            "archivio."),
+                .appended = QString::fromUtf8("L'intestatario n.{n} è stato inserito in archivio."),
+                .saveFailedIcon = platform::MsgIcon::Critical,
+                .deleteNew = QString::fromUtf8(
+                    "La cancellazione può essere applicata soltanto ad una scheda già presente in archivio."),
+                .confirmDelete = QStringLiteral("Si vuole proprio cancellare l'intestatario n.{n}?"),
+                .confirmTitle = QStringLiteral("Conferma eliminazione scheda"),
+                .deleted = QString::fromUtf8("La scheda è stata rimossa dall'archivio."),
+                .deleteFailed = QStringLiteral("Impossibile eliminare la scheda."),
+                .newClears = everyBox(),
+                .firstBox = QStringLiteral("txtIntestatario01"),
+            },
+        .wordTitle = QStringLiteral("SCHEDA INTESTATARIO"),
+        .wordFileBase = QStringLiteral("Scheda intestatario"),
+        .wordRows = {{QStringLiteral("Intestatario:"), {QStringLiteral("txtIntestatario01"),
+                                                        QStringLiteral("txtIntestatario02")}},
+                     {QStringLiteral("C/C n."), {QStringLiteral("txtCC")}},
+                     {QStringLiteral("Tel. casa:"), {QStringLiteral("txtCas")}},
+                     {QStringLiteral("Tel. ufficio:"), {QStringLiteral("txtUff")}},
+                     {QStringLiteral("Fax:"), {QStringLiteral("txtFax")}},
+                     {QStringLiteral("Cellulare:"), {QStringLiteral("txtCel")}},
+                     {QStringLiteral("E-mail:"), {QStringLiteral("txtEma")}},
+                     {QStringLiteral("Partita IVA:"), {QStringLiteral("txtIva")}},
+                     {QStringLiteral("Codice fiscale:"), {QStringLiteral("txtCodFisc")}},
+                     {QStringLiteral("Carta di credito:"), {QStringLiteral("txtCarta")}},
+                     {QStringLiteral("Note:"), {QStringLiteral("txtNot")}}},
+        .help = &AddressBookTopic,
     };
     return table;
 }
@@ -47,14 +74,17 @@ frmIntestatari::frmIntestatari() : ContactCard(PayeeCardTable(), kNamesHeight) {
     fraIntestatario = new QGroupBox(QStringLiteral(" Intestatario: "), content());
     place(fraIntestatario, 120, 60, kWidth - 480, kNamesHeight - 120);
     txtIntestatario01 = new TextBox(fraIntestatario);
+    txtIntestatario01->setObjectName(QStringLiteral("txtIntestatario01"));
     txtIntestatario01->setAccessibleName(QStringLiteral("Intestatario, riga 1"));
     place(txtIntestatario01, 150, 300, 6600, 360);
     txtIntestatario02 = new TextBox(fraIntestatario);
+    txtIntestatario02->setObjectName(QStringLiteral("txtIntestatario02"));
     txtIntestatario02->setAccessibleName(QStringLiteral("Intestatario, riga 2"));
     place(txtIntestatario02, 150, 720, 6600, 360);
     lblInfo = new QLabel(QStringLiteral("C/C n."), fraIntestatario);
     place(lblInfo, 150, 1200, 900, 360);
     txtCC = new TextBox(fraIntestatario);
+    txtCC->setObjectName(QStringLiteral("txtCC"));
     txtCC->setAccessibleName(QStringLiteral("C/C n."));
     lblInfo->setBuddy(txtCC);
     place(txtCC, 1080, 1170, 2400, 360);
@@ -63,6 +93,7 @@ frmIntestatari::frmIntestatari() : ContactCard(PayeeCardTable(), kNamesHeight) {
     txtIntestatario02->setMaxLength(34);
     txtCC->setMaxLength(12);
     finishBoxes({txtIntestatario01, txtIntestatario02, txtCC});
+    setCard(std::make_unique<RecordCard<PayeeRecord>>(*this, lblPosizione, PayeeBoxes, PayeeCardTable().twin));
     for (TextBox* box : {txtIntestatario01, txtIntestatario02, txtCC})
         box->setFont(big);
     UpperCaseLetter(txtIntestatario01);

@@ -1,0 +1,267 @@
+// The record-card design, run over each twin's row: the slip form's now, the
+// registers' as they come (add a row to CardTwins).
+
+#include "common/Controls.h"
+#include "common/RecordCard.h"
+#include "common/SlipRecord.h"
+#include "slips/SlipCard.h"
+#include "support/TestPlatform.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <memory>
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+
+namespace {
+
+// The slip form's row: the year archive of the year in lblFile.
+struct SlipTwin {
+    using Record = SlipRecord;
+    static std::span<const BoxBinding<SlipRecord>> boxes() { return SlipBoxes; }
+    static const CardTwin& twin() { return SlipCardTwin(); }
+    static void prepare(QWidget& form) {
+        auto* year = new QLabel(QStringLiteral("2026"), &form);
+        year->setObjectName(QStringLiteral("lblFile"));
+    }
+    static QString archive() { return QStringLiteral("2026.ccp"); }
+};
+
+// A bare card window: one box per binding, lblPosizione, and what the twin
+// needs besides.
+template <class Twin>
+class CardWindow {
+public:
+    using R = typename Twin::Record;
+    CardWindow() {
+        Twin::prepare(form);
+        for (const BoxBinding<R>& b : Twin::boxes()) {
+            auto* box = new TextBox(&form);
+            box->setObjectName(QString::fromLatin1(b.box));
+        }
+        position = new QLabel(&form);
+        card = std::make_unique<RecordCard<R>>(form, position, Twin::boxes(), Twin::twin());
+    }
+    QString box(int i) const { return BoxText(FindBox(form, QString::fromLatin1(Twin::boxes()[i].box))); }
+    void type(int i, const QString& text) { SetBoxText(FindBox(form, QString::fromLatin1(Twin::boxes()[i].box)), text); }
+    void typeRecord(int n) {
+        for (int i = 0; i < int(Twin::boxes().size()); ++i)
+            type(i, sample(n, i));
+    }
+    static QString sample(int n, int field) { return QStringLiteral("%1%2").arg(QChar(u'A' + field)).arg(n); }
+
+    QWidget form;
+    QLabel* position = nullptr;
+    std::unique_ptr<RecordCard<R>> card;
+};
+
+template <class Twin>
+class RecordCardDesign : public ::testing::Test {
+protected:
+    using R = typename Twin::Record;
+    using Step = RecordCardBase::Step;
+    TestPlatform tp;
+    CardWindow<Twin> w;
+    const CardTwin& twin = Twin::twin();
+
+    void store(int count) {
+        QFile file(tp.path(Twin::archive()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int n = 1; n <= count; ++n) {
+            R record;
+            for (int i = 0; i < int(Twin::boxes().size()); ++i)
+                record.*Twin::boxes()[i].field = CardWindow<Twin>::sample(n, i);
+            file.write(record.encode());
+        }
+    }
+    qint64 records() const { return QFileInfo(tp.path(Twin::archive())).size() / R::Length; }
+    R record(int k) const {
+        QFile file(tp.path(Twin::archive()));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        file.seek(qint64(k - 1) * R::Length);
+        return R::decode(file.read(R::Length));
+    }
+    const platform::Message& last() const { return tp.messages.last(); }
+};
+
+using CardTwins = ::testing::Types<SlipTwin>;
+TYPED_TEST_SUITE(RecordCardDesign, CardTwins);
+
+TYPED_TEST(RecordCardDesign, BrowsingClampsAndShowsTheNumberWithItsBlank) {
+    this->store(3);
+    auto& w = this->w;
+    w.card->Browse(TestFixture::Step::Next); // a new card counts as 0
+    EXPECT_EQ(w.position->text(), " 1");
+    EXPECT_EQ(w.box(0), w.sample(1, 0));
+    w.card->Browse(TestFixture::Step::Last);
+    EXPECT_EQ(w.position->text(), " 3");
+    w.type(0, QStringLiteral("TYPED"));
+    w.card->Browse(TestFixture::Step::Next); // reloads the last one
+    EXPECT_EQ(w.position->text(), " 3");
+    EXPECT_EQ(w.box(0), w.sample(3, 0));
+    w.card->Browse(TestFixture::Step::Previous);
+    EXPECT_EQ(w.position->text(), " 2");
+    EXPECT_EQ(w.box(int(TypeParam::boxes().size()) - 1), w.sample(2, int(TypeParam::boxes().size()) - 1));
+    w.card->Browse(TestFixture::Step::First);
+    EXPECT_EQ(w.position->text(), " 1");
+    EXPECT_TRUE(this->tp.messages.shown.empty());
+}
+
+TYPED_TEST(RecordCardDesign, EmptyArchiveGivesTheStepsNoticeAndANewCard) {
+    auto& w = this->w;
+    w.typeRecord(1);
+    w.position->setText(QStringLiteral(" 4"));
+    w.card->Browse(TestFixture::Step::First);
+    EXPECT_EQ(this->last().text, this->twin.emptyNotice);
+    EXPECT_EQ(this->last().title, "Attenzione!");
+    EXPECT_EQ(w.position->text(), "");
+    for (const QString& name : this->twin.newClears)
+        EXPECT_EQ(BoxText(FindBox(w.form, name)), "") << name.toStdString();
+    EXPECT_TRUE(QFile::exists(this->tp.path(TypeParam::archive()))) << "opening creates the archive";
+    w.card->Browse(TestFixture::Step::Next);
+    EXPECT_EQ(this->last().text, this->twin.emptyNoticeNext);
+    const auto shown = this->tp.messages.shown.size();
+    w.card->Browse(TestFixture::Step::Previous);
+    EXPECT_EQ(this->tp.messages.shown.size(), shown) << "previous has no notice";
+}
+
+// A card whose reads fail: the browse must leave it exactly as it was.
+template <class R>
+class UnreadableCard : public RecordCard<R> {
+public:
+    using RecordCard<R>::RecordCard;
+
+protected:
+    bool showRecord(RecordArchive&, qint64) override { return false; }
+};
+
+TYPED_TEST(RecordCardDesign, ARecordThatCannotBeReadLeavesTheCardAsItWas) {
+    this->store(2);
+    auto& w = this->w;
+    UnreadableCard<typename TypeParam::Record> card(w.form, w.position, TypeParam::boxes(), this->twin);
+    w.type(0, QStringLiteral("TYPED"));
+    w.position->setText(QStringLiteral(" 1"));
+    card.Browse(TestFixture::Step::Next);
+    EXPECT_EQ(w.position->text(), " 1");
+    EXPECT_EQ(w.box(0), "TYPED");
+}
+
+TYPED_TEST(RecordCardDesign, SaveAppendsANewCardThenOverwritesIt) {
+    this->store(2);
+    auto& w = this->w;
+    w.typeRecord(7);
+    w.card->Save();
+    EXPECT_EQ(w.position->text(), " 3");
+    EXPECT_EQ(this->records(), 3);
+    EXPECT_EQ(this->last().title, "Salvataggio terminato");
+    EXPECT_EQ(this->last().icon, MsgIcon::Information);
+    EXPECT_FALSE(this->last().text.contains(u'{')) << "every placeholder is filled";
+    EXPECT_EQ(this->record(3).*TypeParam::boxes()[0].field, w.sample(7, 0));
+
+    w.type(0, QStringLiteral("  CHANGED "));
+    w.card->Save();
+    EXPECT_EQ(this->records(), 3);
+    EXPECT_EQ(w.position->text(), " 3");
+    EXPECT_EQ(this->record(3).*TypeParam::boxes()[0].field, "CHANGED");
+    EXPECT_EQ(this->record(2).*TypeParam::boxes()[0].field, w.sample(2, 0));
+}
+
+TYPED_TEST(RecordCardDesign, AnEmptyCardIsRefusedByTheFirstCheck) {
+    auto& w = this->w;
+    w.card->Save();
+    ASSERT_FALSE(this->twin.saveChecks.empty());
+    EXPECT_EQ(this->last().text, this->twin.saveChecks.front().text);
+    EXPECT_EQ(this->last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(this->records(), 0);
+    EXPECT_EQ(w.position->text(), "");
+}
+
+TYPED_TEST(RecordCardDesign, ASaveOutsideTheArchiveKeepsTheTypingAndMakesTheCardNew) {
+    this->store(1);
+    auto& w = this->w;
+    w.typeRecord(5);
+    w.position->setText(QStringLiteral(" 9")); // the archive was shortened behind the card
+    w.card->Save();
+    EXPECT_EQ(this->last().text, "Impossibile salvare le modifiche.");
+    EXPECT_EQ(this->last().title, "Messaggio di errore");
+    EXPECT_EQ(this->tp.program.beeps, 1);
+    EXPECT_EQ(w.position->text(), "");
+    EXPECT_EQ(w.box(0), w.sample(5, 0));
+    EXPECT_EQ(this->records(), 1);
+    w.card->Save();
+    EXPECT_EQ(w.position->text(), " 2");
+    EXPECT_EQ(this->record(2).*TypeParam::boxes()[0].field, w.sample(5, 0));
+}
+
+TYPED_TEST(RecordCardDesign, AFailedAppendLeavesTheCardNew) {
+    ASSERT_TRUE(QDir(this->tp.dir.path()).mkpath(TypeParam::archive())); // cannot be opened as a file
+    auto& w = this->w;
+    w.typeRecord(1);
+    w.card->Save();
+    EXPECT_TRUE(this->last().text.startsWith("Il sistema non permette di salvare i dati."));
+    EXPECT_EQ(this->last().icon, this->twin.saveFailedIcon);
+    EXPECT_EQ(w.position->text(), "") << "the number shows only once the record is written";
+    EXPECT_EQ(w.box(0), w.sample(1, 0));
+}
+
+TYPED_TEST(RecordCardDesign, DeleteAsksRemovesAndShowsThePreviousRecord) {
+    this->store(3);
+    auto& w = this->w;
+    w.card->Browse(TestFixture::Step::Last);
+    this->tp.messages.answers = {MsgAnswer::No};
+    w.card->Delete();
+    EXPECT_EQ(this->last().icon, MsgIcon::Question);
+    EXPECT_EQ(this->last().title, this->twin.confirmTitle);
+    EXPECT_TRUE(this->last().text.endsWith(" 3?"));
+    EXPECT_EQ(this->records(), 3);
+
+    this->tp.messages.answers = {MsgAnswer::Yes};
+    w.card->Delete();
+    EXPECT_EQ(this->records(), 2);
+    EXPECT_EQ(w.position->text(), " 2");
+    EXPECT_EQ(w.box(0), w.sample(2, 0));
+    EXPECT_EQ(this->last().text, this->twin.deleted);
+    EXPECT_FALSE(QFile::exists(this->tp.path(TypeParam::twin().files(w.form).temp)));
+}
+
+TYPED_TEST(RecordCardDesign, DeleteOfTheOnlyRecordLeavesANewCard) {
+    this->store(1);
+    auto& w = this->w;
+    w.card->Browse(TestFixture::Step::First);
+    this->tp.messages.answers = {MsgAnswer::Yes};
+    w.card->Delete();
+    EXPECT_EQ(this->records(), 0);
+    EXPECT_EQ(w.position->text(), "");
+    EXPECT_EQ(this->last().text, this->twin.deleted);
+}
+
+TYPED_TEST(RecordCardDesign, DeleteOfANewCardOrOfARecordNoLongerThereChangesNothing) {
+    this->store(1);
+    auto& w = this->w;
+    w.card->Delete();
+    EXPECT_TRUE(this->last().text.startsWith(this->twin.deleteNew));
+    EXPECT_EQ(this->last().title, "Operazione non applicabile");
+
+    w.position->setText(QStringLiteral(" 9"));
+    this->tp.messages.answers = {MsgAnswer::Yes};
+    w.card->Delete();
+    EXPECT_TRUE(this->last().text.startsWith(this->twin.deleteFailed));
+    EXPECT_FALSE(this->tp.messages.texts().contains(this->twin.deleted)) << "a failure is never reported as success";
+    EXPECT_EQ(w.position->text(), " 9");
+    EXPECT_EQ(this->records(), 1);
+}
+
+TYPED_TEST(RecordCardDesign, TheStateFunctionFollowsTheRecordOnShow) {
+    this->store(1);
+    auto& w = this->w;
+    std::vector<RecordCardBase::State> states;
+    w.card->StateChanged = [&](RecordCardBase::State s) { states.push_back(s); };
+    w.card->Browse(TestFixture::Step::First);
+    w.card->New();
+    EXPECT_EQ(states, (std::vector{RecordCardBase::State::OnShow, RecordCardBase::State::New}));
+    EXPECT_EQ(w.card->state(), RecordCardBase::State::New);
+}
+
+} // namespace
