@@ -3,7 +3,9 @@
 
 #include "common/Controls.h"
 #include "common/RecordCard.h"
+#include "common/PayeeRecord.h"
 #include "common/SlipRecord.h"
+#include "registers/payees/frmIntestatari.h"
 #include "slips/SlipCard.h"
 #include "support/TestPlatform.h"
 
@@ -27,6 +29,15 @@ struct SlipTwin {
         year->setObjectName(QStringLiteral("lblFile"));
     }
     static QString archive() { return QStringLiteral("2026.ccp"); }
+};
+
+// The payee card's row: "Intestatari.idb".
+struct PayeeTwin {
+    using Record = PayeeRecord;
+    static std::span<const BoxBinding<PayeeRecord>> boxes() { return PayeeBoxes; }
+    static const CardTwin& twin() { return PayeeCardTable().twin; }
+    static void prepare(QWidget&) {}
+    static QString archive() { return QStringLiteral("Intestatari.idb"); }
 };
 
 // A bare card window: one box per binding, lblPosizione, and what the twin
@@ -86,7 +97,7 @@ protected:
     const platform::Message& last() const { return tp.messages.last(); }
 };
 
-using CardTwins = ::testing::Types<SlipTwin>;
+using CardTwins = ::testing::Types<SlipTwin, PayeeTwin>;
 TYPED_TEST_SUITE(RecordCardDesign, CardTwins);
 
 TYPED_TEST(RecordCardDesign, BrowsingClampsAndShowsTheNumberWithItsBlank) {
