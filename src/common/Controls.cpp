@@ -10,6 +10,7 @@
 #include <QValidator>
 
 #include <unordered_map>
+#include <utility>
 
 QColor vbColor(unsigned int bgr) {
     if (bgr & 0x80000000u) {
@@ -27,19 +28,25 @@ class BoxValidator final : public QValidator {
 public:
     explicit BoxValidator(TextBox* box) : QValidator(box), box_(box) {}
     State validate(QString& input, int& pos) const override {
-        const QString fitted = platform::fitToCp1252(input);
-        if (fitted.size() != input.size())
-            pos = qMin(pos, int(fitted.size()));
-        input = fitted;
+        refusedNonDigits_ = false;
+        if (!box_->anyCharacter()) {
+            const QString fitted = platform::fitToCp1252(input);
+            if (fitted.size() != input.size())
+                pos = qMin(pos, int(fitted.size()));
+            input = fitted;
+        }
         if (box_->digitsOnly())
             for (QChar c : input)
                 if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                    return Invalid;
+                    return refusedNonDigits_ = true, Invalid;
         return Acceptable;
     }
+    // True once after an edit was refused for its non-digits.
+    bool takeNonDigitsRefusal() { return std::exchange(refusedNonDigits_, false); }
 
 private:
     TextBox* box_;
+    mutable bool refusedNonDigits_ = false;
 };
 
 // The character code of a key event as the Windows program received it, or
@@ -146,8 +153,15 @@ void FocusEvents::drop(QWidget* box) {
 // ---------------------------------------------------------------- TextBox
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    setValidator(new BoxValidator(this));
+    auto* validator = new BoxValidator(this);
+    setValidator(validator);
     setFrame(true);
+    // An edit the validator refuses is undone and reported. A text written by
+    // code starts a fresh undo history and is kept as written: no refusal.
+    connect(this, &QLineEdit::inputRejected, this, [this, validator] {
+        if (validator->takeNonDigitsRefusal() && isUndoAvailable() && NonDigitsRefused)
+            NonDigitsRefused();
+    });
 }
 
 void TextBox::setDigitsOnly(bool on) { digitsOnly_ = on; }
@@ -205,7 +219,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     if (code == 0)
         return;
     const char32_t typed = event->text().toUcs4().value(0);
-    if (code == original && (code < 32 || platform::isCp1252(typed)))
+    if (code == original && (code < 32 || anyCharacter_ || platform::isCp1252(typed)))
         QLineEdit::keyPressEvent(event);
     else
         insertCode(code);
@@ -248,7 +262,7 @@ void TextArea::enforce() {
     if (enforcing_)
         return;
     const QString current = toPlainText();
-    QString fitted = platform::fitToCp1252(current);
+    QString fitted = anyCharacter_ ? current : platform::fitToCp1252(current);
     if (maxLength_ > 0) {
         // Line breaks count as the two characters they take on disk.
         int used = 0;

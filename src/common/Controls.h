@@ -69,6 +69,13 @@ public:
     // context menu, middle click, drop) must still be all digits.
     void setDigitsOnly(bool on);
     bool digitsOnly() const { return digitsOnly_; }
+    // Runs when such text is refused for holding anything but digits; the box
+    // keeps the text it had.
+    std::function<void()> NonDigitsRefused;
+    // The box keeps any character, not only those of Windows-1252 (for text
+    // that is never stored in the archives).
+    void setAnyCharacter(bool on) { anyCharacter_ = on; }
+    bool anyCharacter() const { return anyCharacter_; }
 
     void setBackColor(unsigned int vb);
     unsigned int backColor() const { return back_; }
@@ -91,6 +98,7 @@ private:
     std::vector<KeyPressHandler> keyPress_;
     FocusEvents focus_;
     bool digitsOnly_ = false;
+    bool anyCharacter_ = false;
     unsigned int back_ = Colors::White;
 };
 
@@ -106,6 +114,8 @@ public:
     void setForeColor(unsigned int vb);
     void setMaxLength(int length) { maxLength_ = length; }
     int maxLength() const { return maxLength_; }
+    // The box keeps any character, not only those of Windows-1252.
+    void setAnyCharacter(bool on) { anyCharacter_ = on; }
     void addKeyPress(KeyPressHandler handler) { keyPress_.push_back(std::move(handler)); }
     void addGotFocus(std::function<void()> handler) { focus_.addGot(std::move(handler)); }
     void addLostFocus(std::function<void()> handler) { focus_.addLost(std::move(handler)); }
@@ -122,6 +132,7 @@ private:
     std::vector<KeyPressHandler> keyPress_;
     FocusEvents focus_;
     int maxLength_ = 0;
+    bool anyCharacter_ = false;
     bool enforcing_ = false;
 };
 

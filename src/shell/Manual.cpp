@@ -1,5 +1,6 @@
 #include "shell/Manual.h"
 
+#include "checks/CheckHelp.h"
 #include "common/ProgramFiles.h"
 #include "registers/payees/AddressBookHelp.h"
 #include "slips/SlipHelp.h"
@@ -16,7 +17,7 @@ namespace Manual {
 
 QList<HelpTopic> Topics() {
     return {HelpTopics::Overview(), HelpTopics::AccessPassword(), SlipWorkbenchTopic(), DecimalSeparatorTopic(),
-            AddressBookTopic()};
+            AddressBookTopic(), VatNumberTopic(), TaxCodeTopic(), CardNumberTopic()};
 }
 
 bool Write(const QString& path) {

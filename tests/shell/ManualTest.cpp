@@ -15,7 +15,7 @@ TEST(Manual, HoldsEveryHelpTopicInMenuOrder) {
     QProcess p;
     p.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(p.waitForFinished(30000));
-    // Compatibility forms undo the typesetter's ligatures ("ﬁ" -> "fi").
+    // The ligatures of the PDF ("fi" set as one glyph) read as their letters.
     const QString text =
         QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
     qsizetype last = -1;
