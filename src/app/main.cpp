@@ -2,6 +2,7 @@
 
 #include "common/Form.h"
 #include "platform/Program.h"
+#include "platform/Translations.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmPassword.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Qt's own buttons and menus speak Italian like the rest of the program;
+    // without the translations they stay English, and the program still runs.
+    platform::installItalianTranslations(app);
     // Windows come and go one after another; the program decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -92,7 +92,28 @@ public:
         return true;
     }
 
+    // Runs `visit(record, number)` for records 1..count in order, reading the
+    // file in runs; `visit` returns false to stop. False when a read failed.
+    template <class R, class Visit>
+    bool ForEachRecord(Visit visit) {
+        if (!IsOpen())
+            return false;
+        const qint64 count = RecordCount();
+        const qint64 run = std::max<qint64>(1, kScanRunRecords);
+        QByteArray bytes;
+        for (qint64 first = 1; first <= count; first += run) {
+            const qint64 number = std::min(run, count - first + 1);
+            if (!ReadRecords(first, number, bytes))
+                return false;
+            for (qint64 i = 0; i < number; ++i)
+                if (!visit(R::decode(QByteArray::fromRawData(bytes.constData() + i * m_length, m_length)), first + i))
+                    return true;
+        }
+        return true;
+    }
+
 private:
+    static constexpr qint64 kScanRunRecords = 1024;
     static constexpr qint64 kReadRunBytes = 1024 * 1024;
 
     bool openFile();

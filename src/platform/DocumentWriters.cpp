@@ -1,8 +1,22 @@
 #include "platform/DocumentWriters.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <xlsxwriter.h>
+#include <zip.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -17,26 +31,417 @@ QString exportFolder() {
     return folder;
 }
 
+namespace {
+
+QString numberedName(const QString& baseName, const QString& extension, int n) {
+    return n == 1 ? baseName + extension : baseName + QStringLiteral(" (%1)").arg(n) + extension;
+}
+
+// How far the numbering goes before a write gives up.
+constexpr int kMaxNumber = 9999;
+
+} // namespace
+
 QString FreeFileName(const QString& folder, const QString& baseName, const QString& extension) {
     const QDir dir(folder);
-    QString name = baseName + extension;
-    for (int n = 2; QFileInfo::exists(dir.filePath(name)); ++n)
-        name = baseName + QStringLiteral(" (%1)").arg(n) + extension;
-    return name;
+    int n = 1;
+    while (QFileInfo::exists(dir.filePath(numberedName(baseName, extension, n))))
+        ++n;
+    return numberedName(baseName, extension, n);
 }
 
 namespace {
-// Placeholder until the real writers arrive: nothing can be written.
-class NoWriters final : public IDocumentWriters {
+
+// ------------------------------------------------------------------ texts
+
+// XML 1.0 holds tab, LF, CR, U+0020-U+D7FF, U+E000-U+FFFD and the planes above.
+bool xmlAllows(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The text without the characters XML cannot hold; a surrogate without its
+// partner goes as well.
+QString xmlSafe(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += ch;
+            out += text.at(++i);
+        } else if (!ch.isSurrogate() && xmlAllows(ch.unicode())) {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+// Safe text with the five markup characters as entities, for content and
+// attribute values alike.
+QString xmlEscaped(const QString& text) {
+    QString out;
+    const QString safe = xmlSafe(text);
+    out.reserve(safe.size());
+    for (const QChar ch : safe) {
+        switch (ch.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        case '\'': out += QLatin1String("&apos;"); break;
+        default: out += ch;
+        }
+    }
+    return out;
+}
+
+// ------------------------------------------------------------------ files
+
+// A new file in the target folder that takes the document until it gets its
+// name; removed on destruction unless published.
+class TempFile {
 public:
-    QString writeDocx(const DocxDocument&, const QString&, const QString&) override { return QString(); }
-    QString writeXlsx(const XlsxSheet&, const QString&, const QString&) override { return QString(); }
+    explicit TempFile(const QString& folder) {
+        const QDir dir(folder);
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            const QString name = QStringLiteral(".quillora-%1.tmp")
+                                     .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+            path_ = QFile::encodeName(dir.filePath(name));
+            fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST)
+                break;
+        }
+        if (fd_ < 0)
+            path_.clear();
+    }
+    ~TempFile() {
+        closeFile();
+        if (!path_.isEmpty())
+            ::unlink(path_.constData());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool created() const { return !path_.isEmpty(); }
+    const QByteArray& path() const { return path_; }
+
+    bool write(const QByteArray& bytes) {
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += n;
+        }
+        return true;
+    }
+    // Flushes what the file holds (written here or by a library through its
+    // path) to the disk and closes it.
+    bool finish() {
+        if (fd_ < 0)
+            fd_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
+        const bool synced = fd_ >= 0 && ::fsync(fd_) == 0;
+        return closeFile() && synced;
+    }
+    bool closeFile() {
+        if (fd_ < 0)
+            return true;
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc == 0;
+    }
+
+    // Gives the file the first free numbered name, never replacing a file
+    // that exists, even one that appears meanwhile: the rename refuses an
+    // existing target; where the file system cannot refuse, a hard link does
+    // it instead. The full path, or empty.
+    QString publish(const QString& folder, const QString& baseName, const QString& extension) {
+        const QDir dir(folder);
+        for (int n = 1; n <= kMaxNumber; ++n) {
+            const QString target = dir.filePath(numberedName(baseName, extension, n));
+            const QByteArray encoded = QFile::encodeName(target);
+            if (::renameat2(AT_FDCWD, path_.constData(), AT_FDCWD, encoded.constData(), RENAME_NOREPLACE) == 0) {
+                path_.clear();
+                syncFolder(folder);
+                return target;
+            }
+            if (errno == EEXIST)
+                continue;
+            if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+                return QString();
+            if (::link(path_.constData(), encoded.constData()) == 0) {
+                ::unlink(path_.constData());
+                path_.clear();
+                syncFolder(folder);
+                return target;
+            }
+            if (errno != EEXIST)
+                return QString();
+        }
+        return QString();
+    }
+
+private:
+    static void syncFolder(const QString& folder) {
+        const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+
+    QByteArray path_;
+    int fd_ = -1;
 };
-NoWriters g_noWriters;
+
+// A base name that names a file in the folder itself.
+bool usableBaseName(const QString& baseName) {
+    return !baseName.trimmed().isEmpty() && !baseName.contains(QLatin1Char('/')) && !baseName.contains(QChar(0));
+}
+
+// ------------------------------------------------------------------ .docx
+
+QString runProperties(const QString& font, double points, bool bold) {
+    // Sizes are half-points, 1 to 1638 points.
+    const int halfPoints = std::clamp(static_cast<int>(points * 2 + 0.5), 2, 3276);
+    const QString name = xmlEscaped(font);
+    QString xml = QStringLiteral("<w:rPr><w:rFonts w:ascii=\"%1\" w:hAnsi=\"%1\" w:cs=\"%1\"/>").arg(name);
+    if (bold)
+        xml += QLatin1String("<w:b/><w:bCs/>");
+    xml += QStringLiteral("<w:sz w:val=\"%1\"/><w:szCs w:val=\"%1\"/></w:rPr>").arg(halfPoints);
+    return xml;
+}
+
+// A paragraph of one run; tabs and line breaks in the text stay tabs and line
+// breaks.
+QString paragraphXml(const QString& text, const QString& font, double points, bool bold) {
+    const QString props = runProperties(font, points, bold);
+    QString xml = QStringLiteral("<w:p><w:pPr>") + props + QStringLiteral("</w:pPr>");
+    if (!text.isEmpty()) {
+        xml += QStringLiteral("<w:r>") + props;
+        QString pending;
+        const auto flush = [&] {
+            if (!pending.isEmpty())
+                xml += QStringLiteral("<w:t xml:space=\"preserve\">") + xmlEscaped(pending) + QStringLiteral("</w:t>");
+            pending.clear();
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar ch = text.at(i);
+            if (ch == QLatin1Char('\t')) {
+                flush();
+                xml += QLatin1String("<w:tab/>");
+            } else if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+                flush();
+                xml += QLatin1String("<w:br/>");
+                if (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+            } else {
+                pending += ch;
+            }
+        }
+        flush();
+        xml += QStringLiteral("</w:r>");
+    }
+    return xml + QStringLiteral("</w:p>");
+}
+
+QString paragraphXml(const DocxParagraph& p) { return paragraphXml(p.text, p.font, p.points, p.bold); }
+
+// A4 with 2 cm margins: the text is 9638 twips wide; labels take a third.
+constexpr int kLabelWidth = 3213;
+constexpr int kValueWidth = 6425;
+
+QString tableXml(const DocxDocument& document) {
+    QString xml = QStringLiteral(
+        "<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/><w:tblBorders>"
+        "<w:top w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "<w:left w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "<w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "<w:right w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "<w:insideH w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "<w:insideV w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>"
+        "</w:tblBorders></w:tblPr>");
+    xml += QStringLiteral("<w:tblGrid><w:gridCol w:w=\"%1\"/><w:gridCol w:w=\"%2\"/></w:tblGrid>")
+               .arg(kLabelWidth)
+               .arg(kValueWidth);
+    const auto cell = [&](const QString& text, int width) {
+        return QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"%1\" w:type=\"dxa\"/></w:tcPr>").arg(width)
+               + paragraphXml(text, document.tableFont, document.tablePoints, false) + QStringLiteral("</w:tc>");
+    };
+    for (const auto& [label, value] : document.tableRows)
+        xml += QStringLiteral("<w:tr>") + cell(label, kLabelWidth) + cell(value, kValueWidth) + QStringLiteral("</w:tr>");
+    return xml + QStringLiteral("</w:tbl>");
+}
+
+QByteArray documentXml(const DocxDocument& document) {
+    QString body;
+    for (const DocxParagraph& p : document.before)
+        body += paragraphXml(p);
+    if (!document.tableRows.isEmpty()) {
+        body += tableXml(document);
+        // Word wants a paragraph between a table and the end of the body.
+        if (document.after.isEmpty())
+            body += paragraphXml(QString(), document.tableFont, document.tablePoints, false);
+    }
+    for (const DocxParagraph& p : document.after)
+        body += paragraphXml(p);
+    const QString xml =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                       "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                       "<w:body>")
+        + body
+        + QStringLiteral("<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
+                         "<w:pgMar w:top=\"1134\" w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\""
+                         " w:header=\"709\" w:footer=\"709\" w:gutter=\"0\"/></w:sectPr></w:body></w:document>");
+    return xml.toUtf8();
+}
+
+const char kContentTypes[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/word/document.xml\""
+    " ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "</Types>";
+
+const char kPackageRelations[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\""
+    " Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\""
+    " Target=\"word/document.xml\"/></Relationships>";
+
+// The zip archive of the parts, built in memory; empty on failure.
+QByteArray zipped(const QList<QPair<QByteArray, QByteArray>>& parts) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_error_fini(&error);
+    if (!buffer)
+        return QByteArray();
+    zip_error_init(&error);
+    zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    zip_error_fini(&error);
+    if (!archive) {
+        zip_source_free(buffer);
+        return QByteArray();
+    }
+    zip_source_keep(buffer); // the bytes are read from it after the archive is closed
+    bool ok = true;
+    for (const auto& [name, content] : parts) {
+        // `parts` outlives the archive, so the source may point into it.
+        zip_source_t* source = zip_source_buffer(archive, content.constData(), static_cast<zip_uint64_t>(content.size()), 0);
+        if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            ok = false;
+            break;
+        }
+    }
+    if (!ok || zip_close(archive) < 0) {
+        zip_discard(archive);
+        zip_source_free(buffer);
+        return QByteArray();
+    }
+    QByteArray bytes;
+    zip_stat_t stat;
+    if (zip_source_stat(buffer, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) && zip_source_open(buffer) == 0) {
+        bytes.resize(static_cast<qsizetype>(stat.size));
+        if (zip_source_read(buffer, bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size))
+            bytes.clear();
+        zip_source_close(buffer);
+    }
+    zip_source_free(buffer);
+    return bytes;
+}
+
+// ------------------------------------------------------------------ .xlsx
+
+// Characters shown in a column of that text: its longest line.
+int displayLength(const QString& text) {
+    int longest = 0;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+        longest = std::max(longest, static_cast<int>(line.toUcs4().size()));
+    return longest;
+}
+
+// Writes the sheet into the file at `path`; false when any part fails.
+bool writeWorkbook(const XlsxSheet& sheet, const QByteArray& path) {
+    lxw_workbook* workbook = workbook_new(path.constData());
+    if (!workbook)
+        return false;
+    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, "Foglio1");
+    lxw_format* bold = workbook_add_format(workbook);
+    bool ok = worksheet && bold;
+    if (bold)
+        format_set_bold(bold);
+
+    std::vector<int> widths;
+    const auto writeRow = [&](lxw_row_t row, const QStringList& cells, lxw_format* format) {
+        for (qsizetype c = 0; ok && c < cells.size(); ++c) {
+            const QString text = xmlSafe(cells.at(c));
+            // Always a string: "=1+1" stays text and "00184" keeps its zeros.
+            ok = worksheet_write_string(worksheet, row, static_cast<lxw_col_t>(c), text.toUtf8().constData(), format)
+                 == LXW_NO_ERROR;
+            if (widths.size() <= static_cast<size_t>(c))
+                widths.resize(static_cast<size_t>(c) + 1, 0);
+            widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], displayLength(text));
+        }
+    };
+    if (ok)
+        writeRow(0, sheet.header, bold);
+    for (qsizetype r = 0; ok && r < sheet.rows.size(); ++r)
+        writeRow(static_cast<lxw_row_t>(r + 1), sheet.rows.at(r), nullptr);
+    for (size_t c = 0; ok && c < widths.size(); ++c) {
+        if (widths[c] > 0) // Excel's widest column is 255 characters
+            ok = worksheet_set_column(worksheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                      std::min(255, widths[c] + 2), nullptr)
+                 == LXW_NO_ERROR;
+    }
+    // Closing writes the file and frees the workbook, whatever happened before.
+    const lxw_error closed = workbook_close(workbook);
+    return ok && closed == LXW_NO_ERROR;
+}
+
+// ------------------------------------------------------------------ writers
+
+class OfficeWriters final : public IDocumentWriters {
+public:
+    QString writeDocx(const DocxDocument& document, const QString& folder, const QString& baseName) override {
+        if (!usableBaseName(baseName))
+            return QString();
+        const QByteArray bytes = zipped({
+            {"[Content_Types].xml", QByteArray(kContentTypes)},
+            {"_rels/.rels", QByteArray(kPackageRelations)},
+            {"word/document.xml", documentXml(document)},
+        });
+        if (bytes.isEmpty())
+            return QString();
+        TempFile temp(folder);
+        if (!temp.created() || !temp.write(bytes) || !temp.finish())
+            return QString();
+        return temp.publish(folder, baseName, QStringLiteral(".docx"));
+    }
+
+    QString writeXlsx(const XlsxSheet& sheet, const QString& folder, const QString& baseName) override {
+        if (!usableBaseName(baseName))
+            return QString();
+        TempFile temp(folder);
+        if (!temp.created() || !temp.closeFile() || !writeWorkbook(sheet, temp.path()) || !temp.finish())
+            return QString();
+        return temp.publish(folder, baseName, QStringLiteral(".xlsx"));
+    }
+};
+
+OfficeWriters g_officeWriters;
 IDocumentWriters* g_writers = nullptr;
+
 } // namespace
 
-IDocumentWriters& documentWriters() { return g_writers ? *g_writers : g_noWriters; }
+IDocumentWriters& documentWriters() { return g_writers ? *g_writers : g_officeWriters; }
 void setDocumentWriters(IDocumentWriters* impl) { g_writers = impl; }
 
 } // namespace platform

@@ -13,7 +13,8 @@ namespace platform {
 
 namespace {
 
-IPrintSurface* g_testSurface = nullptr;
+IPrintSurface* g_surfaceOnTop = nullptr;  // setPrinterForTesting
+IPrintSurface* g_surfaceInstead = nullptr; // setPrinter
 QStringList g_testSystemPrinters;
 QString g_current; // empty until first asked for
 std::unique_ptr<QtPrintSurface> g_surface;
@@ -54,8 +55,10 @@ bool setCurrentPrinter(const QString& name) {
 }
 
 IPrintSurface& printer() {
-    if (g_testSurface)
-        return *g_testSurface;
+    if (g_surfaceOnTop)
+        return *g_surfaceOnTop;
+    if (g_surfaceInstead)
+        return *g_surfaceInstead;
     const QString name = currentPrinterName();
     if (!g_surface || g_surface->deviceName() != name) {
         if (!g_surface) // the printer goes with the application, not after it
@@ -65,7 +68,8 @@ IPrintSurface& printer() {
     return *g_surface;
 }
 
-void setPrinterForTesting(IPrintSurface* surface) { g_testSurface = surface; }
+void setPrinter(IPrintSurface* impl) { g_surfaceInstead = impl; }
+void setPrinterForTesting(IPrintSurface* surface) { g_surfaceOnTop = surface; }
 void setSystemPrintersForTesting(const QStringList& names) { g_testSystemPrinters = names; }
 
 void ShowPrintingError() {

@@ -40,8 +40,11 @@ bool setCurrentPrinter(const QString& name);
 // surface with the default settings.
 IPrintSurface& printer();
 
-// Tests: printer() returns `surface` while it is set (nullptr: back to the
-// real printers).
+// Puts a surface in place of the real printers: printer() returns it while
+// it is set (nullptr: back to the real printers).
+void setPrinter(IPrintSurface* impl);
+// Tests: a surface laid over whatever setPrinter installed; printer() returns
+// it while it is set, and nullptr uncovers the one beneath again.
 void setPrinterForTesting(IPrintSurface* surface);
 // Tests: the system printers to list in place of the real ones (an empty
 // list: back to the real ones).

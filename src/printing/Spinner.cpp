@@ -1,6 +1,6 @@
 #include "printing/Spinner.h"
 
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 
 #include <QKeyEvent>
 

@@ -2,7 +2,7 @@
 // The amount of a payment slip written in Italian words, as one unbroken word:
 // 21 becomes VENTUNO, 1,001,000 becomes UNMILIONEMILLE.
 
-#include "slips/Currency.h"
+#include "common/Currency.h"
 
 #include <QObject>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "common/FixedRecord.h"
 #include "common/SortedList.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 
 #include <algorithm>
 #include <cmath>

@@ -16,7 +16,7 @@
 #include "registers/payees/frmIntestatari.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 #include "slips/SlipCard.h"
 #include "slips/SlipHelp.h"
 #include "slips/frmFindValori.h"

@@ -2,6 +2,7 @@
 
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
+#include "common/LookupPick.h"
 #include "common/Pictures.h"
 #include "common/PrintedList.h"
 #include "common/RecordArchive.h"
@@ -25,8 +26,6 @@ namespace {
 constexpr int kClientWidth = 10080, kClientHeight = 5460;
 constexpr int kPictureSize = 480;
 constexpr int kChiudiLeft = 9360;
-// Records read at a time while a pick looks for its slip.
-constexpr qint64 kPickRun = 1024;
 
 QFont verdana(qreal points) {
     QFont font(QStringLiteral("Verdana"));
@@ -246,40 +245,18 @@ void frmFindValori::pickSlip(SlipListMode mode) {
     if (line.isEmpty())
         return;
 
-    SlipRecord found;
-    qint64 number = 0;
-    {
-        RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-        if (!archive.OpenArchive()) {
-            pickFailed();
-            return;
-        }
-        const qint64 count = archive.RecordCount();
-        QByteArray bytes;
-        for (qint64 first = 1; first <= count && number == 0; first += kPickRun) {
-            const qint64 run = std::min(kPickRun, count - first + 1);
-            if (!archive.ReadRecords(first, run, bytes)) {
-                archive.CloseArchive();
-                pickFailed();
-                return;
-            }
-            for (qint64 i = 0; i < run; ++i) {
-                const SlipRecord slip = SlipRecord::decode(
-                    QByteArray::fromRawData(bytes.constData() + i * SlipRecord::Length, SlipRecord::Length));
-                if (SlipLine(mode, slip, first + i) == line) {
-                    found = slip;
-                    number = first + i;
-                    break;
-                }
-            }
-        }
-    }
-    if (number == 0)
+    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
+    PickedRecord<SlipRecord> found;
+    const PickOutcome outcome = ResolvePickedLine<SlipRecord>(
+        archive, line, [mode](const SlipRecord& slip, qint64 number) { return SlipLine(mode, slip, number); }, found);
+    if (outcome == PickOutcome::Failed)
+        return pickFailed();
+    if (outcome == PickOutcome::NoMatch)
         return; // the line matches no record: the search stays open
 
     frmBollettini& slips = Forms::get<frmBollettini>();
-    WriteBoxes<SlipRecord>(slips, SlipBoxes, found);
-    ShowRecordNumber(slips.lblPosizione, number);
+    WriteBoxes<SlipRecord>(slips, SlipBoxes, found.record);
+    ShowRecordNumber(slips.lblPosizione, found.number);
     Unload();
 }
 

@@ -24,8 +24,7 @@ protected:
         SetPrintDateSeparator(QString());
     }
     TestPlatform tp;
-    RecordingPrinter printer;
-    ScopedPrinter scope{printer};
+    RecordingPrinter& printer = tp.printer;
 };
 
 } // namespace

@@ -180,6 +180,7 @@ TEST_F(PdfPrinter, HelpPrintAfterALegalJobIsA4PortraitInANewFile) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     TestPlatform tp;
+    platform::setPrinter(nullptr); // this one prints on the real PDF printer
     const QString before = platform::currentPrinterName();
     ASSERT_TRUE(platform::setCurrentPrinter(QStringLiteral("PDF")));
     platform::IPrintSurface& p = platform::printer();

@@ -20,8 +20,7 @@ constexpr std::size_t kPrintsPerCopy = 1 + 30 + 30 + 184;
 class PrintDialogTest : public ::testing::Test {
 protected:
     TestPlatform tp;
-    RecordingPrinter rec;
-    ScopedPrinter scoped{rec};
+    RecordingPrinter& rec = tp.printer;
     const QString savedCurrent = platform::currentPrinterName();
 
     PrintDialogTest() {

@@ -13,10 +13,8 @@ namespace {
 class HelpForm : public ::testing::Test {
 protected:
     TestPlatform tp;
-    RecordingPrinter printer;
+    RecordingPrinter& printer = tp.printer;
     FakeDesktop& desktop = tp.desktop;
-    void SetUp() override { platform::setPrinterForTesting(&printer); }
-    void TearDown() override { platform::setPrinterForTesting(nullptr); }
 };
 
 TEST_F(HelpForm, ParagraphsAreJoinedByOneEmptyLineAndEachTopicStartsAfresh) {

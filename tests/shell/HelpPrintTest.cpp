@@ -12,8 +12,7 @@ const QString kRule = QStringLiteral("__________________________________________
 class HelpPrintTest : public ::testing::Test {
 protected:
     TestPlatform tp;
-    RecordingPrinter rec;
-    ScopedPrinter scoped{rec};
+    RecordingPrinter& rec = tp.printer;
     TextBoxSource body; // Verdana 8.25, left-aligned, as the help window's box
 };
 

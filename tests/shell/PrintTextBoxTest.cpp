@@ -16,8 +16,7 @@ constexpr double kBottom = 10;
 class PrintTextBoxTest : public ::testing::Test {
 protected:
     TestPlatform tp;
-    RecordingPrinter rec;
-    ScopedPrinter scoped{rec};
+    RecordingPrinter& rec = tp.printer;
     TextBoxSource box;
 
     void SetUp() override {

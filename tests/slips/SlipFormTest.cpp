@@ -2,7 +2,7 @@
 #include "common/SlipRecord.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 #include "slips/SlipHelp.h"
 #include "platform/UserLocale.h"
 #include "slips/frmBollettini.h"

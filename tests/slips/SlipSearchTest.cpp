@@ -1,6 +1,6 @@
 #include "common/PrintedList.h"
 #include "common/SlipRecord.h"
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmFindValori.h"
@@ -471,8 +471,7 @@ TEST_F(SlipSearch, ClosePictureShowsItsPressedLookThenClosesWritingNothing) {
 
 TEST_F(SlipSearch, PrintsTheListAsShownWithTheSlipFormsYear) {
     store(three);
-    RecordingPrinter printer;
-    ScopedPrinter scope(printer);
+    RecordingPrinter& printer = tp.printer;
     frmFindValori& f = search();
     f.cmdTotale_Click(); // the title does not depend on the layout
     const QStringList shown = lines(f);
@@ -501,8 +500,7 @@ TEST_F(SlipSearch, PrintsTheListAsShownWithTheSlipFormsYear) {
 }
 
 TEST_F(SlipSearch, PrintRefusesAnEmptyListAndReportsAFailedJob) {
-    RecordingPrinter printer;
-    ScopedPrinter scope(printer);
+    RecordingPrinter& printer = tp.printer;
     frmFindValori& f = search();
     f.picStampa_Click();
     ASSERT_EQ(tp.messages.shown.size(), 1u);

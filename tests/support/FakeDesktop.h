@@ -1,6 +1,6 @@
 #pragma once
 // Records what the program asks the desktop: which default applications it
-// looks up and which files and links it opens.
+// looks up and which files and links it opens. TestPlatform installs it.
 
 #include "platform/Desktop.h"
 
@@ -18,9 +18,6 @@ public:
     QMap<QString, QString> defaults;
     bool everyTypeHandled = true;
     bool canOpen = true; // false: the opener fails to start
-
-    FakeDesktop() { platform::setDesktop(this); }
-    ~FakeDesktop() override { platform::setDesktop(nullptr); }
 
     QString defaultApplication(const QString& mimeType) override {
         askedTypes << mimeType;

@@ -1,6 +1,6 @@
 #pragma once
 // Doubles of the clipboard, the file and folder choosers and the document
-// writers, each installed for the life of the object.
+// writers; TestPlatform installs them.
 
 #include "platform/Clipboard.h"
 #include "platform/DocumentWriters.h"
@@ -20,9 +20,6 @@ public:
     bool broken = false; // true: nothing reaches the clipboard
     int writes = 0;
 
-    FakeClipboard() { platform::setClipboard(this); }
-    ~FakeClipboard() override { platform::setClipboard(nullptr); }
-
     bool setText(const QString& text) override {
         ++writes;
         if (broken)
@@ -40,9 +37,6 @@ public:
     // Answers in order; nothing: the user cancelled.
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<std::optional<QString>> fileAnswers;
-
-    ScriptedChoosers() { platform::setFileChoosers(this); }
-    ~ScriptedChoosers() override { platform::setFileChoosers(nullptr); }
 
     std::optional<QString> chooseFolder(const platform::FolderRequest& request) override {
         folderRequests.push_back(request);
@@ -74,9 +68,6 @@ public:
     std::vector<platform::XlsxSheet> sheets;
     QStringList written; // full paths
     bool failing = false;
-
-    RecordingWriters() { platform::setDocumentWriters(this); }
-    ~RecordingWriters() override { platform::setDocumentWriters(nullptr); }
 
     QString writeDocx(const platform::DocxDocument& document, const QString& folder, const QString& baseName) override {
         documents.push_back(document);

@@ -4,7 +4,7 @@
 // its font and page, and every new page and end of document. It shares the
 // real surface's bookkeeping (scale, position, font measures, page breaks),
 // so widths are the real fonts' widths. Install it for a scope with
-// ScopedPrinter.
+// ScopedPrinter, or use the one TestPlatform installs (tp.printer).
 
 #include "platform/PrintSurfaceBase.h"
 #include "platform/Printers.h"

@@ -1,12 +1,15 @@
 #pragma once
 // Test doubles of the platform services, installed for the life of a
 // TestPlatform object: recorded message boxes with scripted answers, scripted
-// modal windows, a program that records its end and busy pointer, and a fresh
-// program folder.
+// modal windows, a program that records its end and busy pointer, a fresh
+// program folder, a recording printer, and the desktop, clipboard, choosers
+// and writers. Every double is a member here and is installed by it; nothing
+// installs itself.
 
 #include "common/Form.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeServices.h"
+#include "support/RecordingPrinter.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -105,11 +108,13 @@ public:
     // An Italian user: decimal comma, thousands point.
     platform::MemoryUserLocale locale{QStringLiteral(","), QStringLiteral(".")};
     QTemporaryDir dir;
-    // The desktop, clipboard, choosers and writers install themselves.
     FakeDesktop desktop;
     FakeClipboard clipboard;
     ScriptedChoosers choosers;
     RecordingWriters writers;
+    // Stands in for the printers; a test may still lay its own recorder over
+    // it with ScopedPrinter.
+    RecordingPrinter printer;
 
     TestPlatform() {
         platform::setMessages(&messages);
@@ -119,6 +124,11 @@ public:
         // Never the developer's own locale settings.
         platform::setUserLocaleFileForTesting(dir.path() + QStringLiteral("/locale.ini"));
         platform::setUserLocale(&locale);
+        platform::setDesktop(&desktop);
+        platform::setClipboard(&clipboard);
+        platform::setFileChoosers(&choosers);
+        platform::setDocumentWriters(&writers);
+        platform::setPrinter(&printer);
     }
     ~TestPlatform() {
         Forms::destroyAll();
@@ -130,6 +140,11 @@ public:
         platform::setProgramFolderForTesting(QString());
         platform::setUserLocaleFileForTesting(QString());
         platform::setUserLocale(nullptr);
+        platform::setDesktop(nullptr);
+        platform::setClipboard(nullptr);
+        platform::setFileChoosers(nullptr);
+        platform::setDocumentWriters(nullptr);
+        platform::setPrinter(nullptr);
     }
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
     // Runs the queued work of the event loop (deferred deletes, the

@@ -1,4 +1,4 @@
-#include "slips/Currency.h"
+#include "common/Currency.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "slips/LeadingNumber.h"
+#include "common/LeadingNumber.h"
 
 #include <QLocale>
 #include <QString>
