@@ -21,22 +21,6 @@ QFont verdana(qreal points) {
     return font;
 }
 
-// The records of a register, each as its list of trimmed fields; none when
-// the register cannot be read.
-QList<QStringList> readRegister(const RegisterLookupTable& table) {
-    QList<QStringList> records;
-    const int length = totalWidth(table.widths);
-    RecordArchive archive(ProgramFilePath(table.files.archive), ProgramFilePath(table.files.temp), length);
-    QByteArray bytes;
-    if (!archive.OpenArchive() || !archive.ReadAll(bytes))
-        return records;
-    const qsizetype count = bytes.size() / length;
-    records.reserve(count);
-    for (qsizetype i = 0; i < count; ++i)
-        records.append(decodeFields(QByteArray::fromRawData(bytes.constData() + i * length, length), table.widths));
-    return records;
-}
-
 } // namespace
 
 QString LookupLine(const LookupLayout& layout, const QStringList& fields, qint64 number) {
@@ -147,10 +131,15 @@ void RegisterLookup::wire() {
 
 // ------------------------------------------------------------ the lists
 
+RecordArchive RegisterLookup::openRegister() const {
+    return RecordArchive(ProgramFilePath(table_.files.archive), ProgramFilePath(table_.files.temp),
+                         totalWidth(table_.widths));
+}
+
 void RegisterLookup::Form_Load() { BuildLookupList(0); }
 
 void RegisterLookup::BuildLookupList(int layout) {
-    const QStringList lines = BuildLookupLines(table_.layouts[layout], readRegister(table_));
+    const QStringList lines = BuildLookupLines(table_.layouts[layout], readRegister());
     FillList(lstCausali, lines);
     lblTrovati->setText(QString::number(lines.size()) + QStringLiteral(" schede trovate"));
 }
@@ -200,14 +189,12 @@ void RegisterLookup::lstCausali_DblClick() {
     const QString line = SelectedLine(*lstCausali);
     if (!layout || line.isEmpty())
         return;
-    const QList<QStringList> records = readRegister(table_);
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        if (LookupLine(*layout, records[i], i + 1) == line) {
-            pickRecord(records[i], i + 1);
-            Unload();
-            return;
-        }
-    }
+    QStringList fields;
+    qint64 number = 0;
+    if (!resolvePick(*layout, line, fields, number))
+        return;
+    pickRecord(fields, number);
+    Unload();
 }
 
 void RegisterLookup::lblFaiClic_DblClick() { lstCausali_DblClick(); }

@@ -14,6 +14,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/LookupPick.h"
 #include "common/PictureButton.h"
 #include "common/ProgramFiles.h"
 
@@ -90,6 +91,14 @@ protected:
     // Where a picked record goes: its fields (trimmed) and its number.
     virtual void pickRecord(const QStringList& fields, qint64 number) = 0;
 
+    // The register's records as field lists; none when it cannot be read.
+    virtual QList<QStringList> readRegister() = 0;
+    // The record whose line in `layout` is `picked`, read whole; false when
+    // none is (or the register cannot be read).
+    virtual bool resolvePick(const LookupLayout& layout, const QString& picked, QStringList& fields,
+                             qint64& number) = 0;
+    RecordArchive openRegister() const;
+
 private:
     void wire();
     // Lists the register in the layout; a register that cannot be read gives
@@ -99,4 +108,35 @@ private:
     const LookupLayout* layoutOnShow() const;
 
     RegisterLookupTable table_;
+};
+
+// The lookup over a register of records R (R::fields() gives a record's
+// fields in order).
+template <class R>
+class RecordLookup : public RegisterLookup {
+protected:
+    using RegisterLookup::RegisterLookup;
+
+    QList<QStringList> readRegister() override {
+        QList<QStringList> records;
+        RecordArchive archive = openRegister();
+        if (!archive.OpenArchive() || !archive.template ForEachRecord<R>([&](const R& record, qint64) {
+                records.append(record.fields());
+                return true;
+            }))
+            records.clear();
+        return records;
+    }
+
+    bool resolvePick(const LookupLayout& layout, const QString& picked, QStringList& fields,
+                     qint64& number) override {
+        RecordArchive archive = openRegister();
+        PickedRecord<R> found;
+        const auto line = [&layout](const R& record, qint64 n) { return LookupLine(layout, record.fields(), n); };
+        if (ResolvePickedLine<R>(archive, picked, line, found) != PickOutcome::Found)
+            return false;
+        fields = found.record.fields();
+        number = found.number;
+        return true;
+    }
 };

@@ -36,7 +36,7 @@ const RegisterLookupTable& PayeeLookupTable() {
     return table;
 }
 
-frmFindIntestatario::frmFindIntestatario() : RegisterLookup(PayeeLookupTable(), QStringLiteral(" Trova intestatario")) {
+frmFindIntestatario::frmFindIntestatario() : RecordLookup(PayeeLookupTable(), QStringLiteral(" Trova intestatario")) {
     setObjectName(QStringLiteral("frmFindIntestatario"));
 }
 
@@ -47,7 +47,7 @@ void frmFindIntestatario::pickRecord(const QStringList& fields, qint64 number) {
 }
 
 frmFindIntestatario01::frmFindIntestatario01()
-    : RegisterLookup(PayeeLookupTable(), QStringLiteral(" Importa dati intestatario")) {
+    : RecordLookup(PayeeLookupTable(), QStringLiteral(" Importa dati intestatario")) {
     setObjectName(QStringLiteral("frmFindIntestatario01"));
 }
 
