@@ -1,6 +1,10 @@
 #include "registers/ContactCard.h"
 
 #include "checks/TaxCodeChars.h"
+#include "checks/frmCF.h"
+#include "checks/frmCalcIva.h"
+#include "checks/frmCarta.h"
+#include "checks/frmEmail.h"
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 #include "registers/CardPictures.h"
@@ -11,6 +15,8 @@
 using platform::MsgIcon;
 
 namespace {
+
+QString trimmed(const QString& text) { return trimBlanks(QStringView(text)).toString(); }
 
 constexpr int kRowHeight = 660, kLabelHeight = 240, kBoxHeight = 345, kSide = 345;
 constexpr int kLeftColumn = 120, kLeftWidth = 3840;
@@ -161,19 +167,28 @@ void ContactCard::cmdUff_Click() { DialNumber(txtUff->text()); }
 void ContactCard::cmdFax_Click() { DialNumber(txtFax->text()); }
 void ContactCard::cmdCello_Click() { DialNumber(txtCel->text()); }
 
+// The composer and the checkers open on the box's value without its blanks;
+// nothing comes back to the card.
 void ContactCard::cmdEmail_Click() {
-    // The mail composer (frmEmail) addressed to trimmed(txtEma) comes with
-    // the identifier checks; until then the button does nothing.
+    frmEmail& mail = Forms::get<frmEmail>();
+    mail.txtIndirizzo->setText(trimmed(txtEma->text()));
+    mail.ShowModal();
 }
 
 void ContactCard::cmdCheckIva_Click() {
-    // The VAT-number checker (frmCalcIva.txtIva <- trimmed(txtIva)) comes with the identifier checks.
+    frmCalcIva& checker = Forms::get<frmCalcIva>();
+    checker.txtIva->setText(trimmed(txtIva->text()));
+    checker.ShowModal();
 }
 
 void ContactCard::cmdCheckFisc_Click() {
-    // The tax-code checker (frmCF.txtCarta <- trimmed(txtCodFisc)) comes with the identifier checks.
+    frmCF& checker = Forms::get<frmCF>();
+    checker.txtCarta->setText(trimmed(txtCodFisc->text()));
+    checker.ShowModal();
 }
 
 void ContactCard::cmdCarta_Click() {
-    // The card-number checker (frmCarta.txtCarta <- trimmed(txtCarta)) comes with the identifier checks.
+    frmCarta& checker = Forms::get<frmCarta>();
+    checker.txtCarta->setText(trimmed(txtCarta->text()));
+    checker.ShowModal();
 }

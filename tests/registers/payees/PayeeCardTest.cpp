@@ -1,6 +1,10 @@
 // The payee card through its window: boxes and side buttons, save and delete
 // over "Intestatari.idb", the Word export, dialling and help, and the slip
 // form's export into a new card.
+#include "checks/frmCF.h"
+#include "checks/frmCalcIva.h"
+#include "checks/frmCarta.h"
+#include "checks/frmEmail.h"
 #include "common/PayeeRecord.h"
 #include "common/PrintedList.h"
 #include "registers/payees/frmIntestatari.h"
@@ -325,6 +329,51 @@ TEST_F(PayeeCard, TheSlipFormExportFillsANewCardThatSavesAsANewRecord) {
     slip.imgEsporta01_MouseUp(Qt::LeftButton);
     EXPECT_EQ(record(2).Payee2, QStringLiteral("UFFICIO"));
     EXPECT_EQ(record(1).Payee1, QStringLiteral("ROSSI MARIO"));
+}
+
+} // namespace
+
+// ------------------------------------------------------------ checkers and mail composer
+
+namespace {
+
+TEST_F(PayeeCard, CheckButtonsOpenTheCheckersOnTheCardsValues) {
+    frmIntestatari& c = card();
+    typeText(c.txtIva, QStringLiteral("00000000018"));
+    typeText(c.txtCodFisc, QStringLiteral("rssmra85t10a562s"));
+    c.txtCarta->setText(QStringLiteral("4111111111111111"));
+    tp.modal.expect("frmCalcIva", [](QWidget& w) {
+        auto& checker = static_cast<frmCalcIva&>(w);
+        EXPECT_EQ(checker.txtIva->text(), QStringLiteral("00000000018"));
+        checker.cmdCalcolaIva_Click();
+    });
+    c.cmdCheckIva->click();
+    EXPECT_TRUE(last().text.contains(QStringLiteral("Torino"))) << last().text.toStdString();
+
+    tp.modal.expect("frmCF", [](QWidget& w) {
+        auto& checker = static_cast<frmCF&>(w);
+        EXPECT_EQ(checker.txtCarta->text(), QStringLiteral("RSSMRA85T10A562S"));
+        checker.cmdCheckCard_Click();
+    });
+    c.cmdCheckFisc->click();
+    EXPECT_EQ(last().text, QStringLiteral("Codice fiscale CORRETTO."));
+
+    tp.modal.expect("frmCarta", [](QWidget& w) {
+        EXPECT_EQ(static_cast<frmCarta&>(w).txtCarta->text(), QStringLiteral("4111111111111111"));
+    });
+    c.cmdCarta->click();
+    EXPECT_EQ(c.txtIva->text(), QStringLiteral("00000000018")) << "the card is as it was";
+}
+
+TEST_F(PayeeCard, TheEmailButtonOpensTheComposerAddressedToThePayee) {
+    frmIntestatari& c = card();
+    c.txtEma->setText(QStringLiteral("  mario.rossi@example.it "));
+    tp.modal.expect("frmEmail", [](QWidget& w) {
+        auto& mail = static_cast<frmEmail&>(w);
+        EXPECT_EQ(mail.txtIndirizzo->text(), QStringLiteral("mario.rossi@example.it"));
+        EXPECT_EQ(mail.txtOggetto->text(), QString());
+    });
+    c.cmdEmail->click();
 }
 
 } // namespace
