@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include <zip.h>
+
 using platform::MsgAnswer;
 using platform::MsgIcon;
 
@@ -374,6 +376,48 @@ TEST_F(PayeeCard, TheEmailButtonOpensTheComposerAddressedToThePayee) {
         EXPECT_EQ(mail.txtOggetto->text(), QString());
     });
     c.cmdEmail->click();
+}
+
+} // namespace
+
+// ------------------------------------------------------------ a real document
+
+namespace {
+
+// One part of a zip archive, read whole; empty when it is missing.
+QByteArray zipPart(const QString& path, const char* part) {
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!archive)
+        return {};
+    QByteArray out;
+    zip_stat_t st;
+    zip_file_t* file = zip_stat(archive, part, 0, &st) == 0 ? zip_fopen(archive, part, 0) : nullptr;
+    if (file) {
+        out.resize(static_cast<qsizetype>(st.size));
+        if (zip_fread(file, out.data(), st.size) != static_cast<zip_int64_t>(st.size))
+            out.clear();
+        zip_fclose(file);
+    }
+    zip_close(archive);
+    return out;
+}
+
+TEST_F(PayeeCard, TheRealWriterProducesADocumentThatReadsBack) {
+    platform::setDocumentWriters(nullptr); // the program's own writer
+    frmIntestatari& c = card();
+    typeRossi(c);
+    c.cmdWord_Click();
+    c.cmdWord_Click();
+    ASSERT_EQ(tp.desktop.openedFiles.size(), 2) << tp.messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(QFileInfo(tp.desktop.openedFiles[0]).fileName(), QStringLiteral("Scheda intestatario.docx"));
+    EXPECT_EQ(QFileInfo(tp.desktop.openedFiles[1]).fileName(), QStringLiteral("Scheda intestatario (2).docx"));
+    const QString xml = QString::fromUtf8(zipPart(tp.desktop.openedFiles[1], "word/document.xml"));
+    EXPECT_TRUE(xml.contains(QStringLiteral("SCHEDA INTESTATARIO")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("A &amp; B &lt;srl&gt;")));
+    EXPECT_EQ(xml.count(QStringLiteral("<w:tr")), 11);
+    EXPECT_TRUE(xml.contains(QStringLiteral("Scheda creata in data 09/12/2026 alle ore 08:05:01")));
+    platform::setDocumentWriters(&tp.writers);
 }
 
 } // namespace
