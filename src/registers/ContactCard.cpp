@@ -129,14 +129,14 @@ void ContactCard::wireContacts(const std::vector<TextBox*>& line) {
     for (const auto& [box, handler] : changes)
         connect(box, &QLineEdit::textChanged, this, [this, handler] { (this->*handler)(); });
 
-    const std::pair<PictureButton*, void (ContactCard::*)()> clicks[] = {
-        {cmdCasa, &ContactCard::cmdCasa_Click},         {cmdUff, &ContactCard::cmdUff_Click},
-        {cmdFax, &ContactCard::cmdFax_Click},           {cmdCello, &ContactCard::cmdCello_Click},
-        {cmdEmail, &ContactCard::cmdEmail_Click},       {cmdCheckIva, &ContactCard::cmdCheckIva_Click},
-        {cmdCheckFisc, &ContactCard::cmdCheckFisc_Click}, {cmdCarta, &ContactCard::cmdCarta_Click},
-    };
-    for (const auto& [button, handler] : clicks)
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+    ConnectClicks<ContactCard>(this, {{cmdCasa, &ContactCard::cmdCasa_Click},
+                                      {cmdUff, &ContactCard::cmdUff_Click},
+                                      {cmdFax, &ContactCard::cmdFax_Click},
+                                      {cmdCello, &ContactCard::cmdCello_Click},
+                                      {cmdEmail, &ContactCard::cmdEmail_Click},
+                                      {cmdCheckIva, &ContactCard::cmdCheckIva_Click},
+                                      {cmdCheckFisc, &ContactCard::cmdCheckFisc_Click},
+                                      {cmdCarta, &ContactCard::cmdCarta_Click}});
 }
 
 // ---------------------------------------------------------------- side buttons follow their boxes

@@ -82,16 +82,18 @@ RegisterCard::RegisterCard(const RegisterCardTable& table, int contentHeightTwip
 void RegisterCard::setCard(std::unique_ptr<RecordCardBase> card) { card_ = std::move(card); }
 
 void RegisterCard::wireCard() {
-    const std::pair<PictureButton*, void (RegisterCard::*)()> handlers[] = {
-        {cmdPrimo, &RegisterCard::cmdPrimo_Click},     {cmdIndietro, &RegisterCard::cmdIndietro_Click},
-        {cmdAvanti, &RegisterCard::cmdAvanti_Click},   {cmdUltimo, &RegisterCard::cmdUltimo_Click},
-        {cmdNuovo, &RegisterCard::cmdNuovo_Click},     {cmdSalva, &RegisterCard::cmdSalva_Click},
-        {cmdElimina, &RegisterCard::cmdElimina_Click}, {cmdTrova, &RegisterCard::cmdTrova_Click},
-        {cmdWord, &RegisterCard::cmdWord_Click},       {cmdBackup, &RegisterCard::cmdBackup_Click},
-        {cmdGuida, &RegisterCard::cmdGuida_Click},     {cmdTools, &RegisterCard::cmdTools_Click},
-    };
-    for (const auto& [button, handler] : handlers)
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+    ConnectClicks<RegisterCard>(this, {{cmdPrimo, &RegisterCard::cmdPrimo_Click},
+                                       {cmdIndietro, &RegisterCard::cmdIndietro_Click},
+                                       {cmdAvanti, &RegisterCard::cmdAvanti_Click},
+                                       {cmdUltimo, &RegisterCard::cmdUltimo_Click},
+                                       {cmdNuovo, &RegisterCard::cmdNuovo_Click},
+                                       {cmdSalva, &RegisterCard::cmdSalva_Click},
+                                       {cmdElimina, &RegisterCard::cmdElimina_Click},
+                                       {cmdTrova, &RegisterCard::cmdTrova_Click},
+                                       {cmdWord, &RegisterCard::cmdWord_Click},
+                                       {cmdBackup, &RegisterCard::cmdBackup_Click},
+                                       {cmdGuida, &RegisterCard::cmdGuida_Click},
+                                       {cmdTools, &RegisterCard::cmdTools_Click}});
 }
 
 // ---------------------------------------------------------------- the record-card design

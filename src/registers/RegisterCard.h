@@ -17,7 +17,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // One row of the Word table: its label and the boxes it shows, joined by a
 // line break.
@@ -33,6 +35,13 @@ struct RegisterCardTable {
     QList<WordRow> wordRows;
     HelpTopic (*help)();
 };
+
+// Connects each button's click to its handler of the window.
+template <class Window>
+void ConnectClicks(Window* window, std::initializer_list<std::pair<QAbstractButton*, void (Window::*)()>> clicks) {
+    for (const auto& [button, handler] : clicks)
+        QObject::connect(button, &QAbstractButton::clicked, window, [window, handler] { (window->*handler)(); });
+}
 
 class RegisterCard : public Form {
     Q_OBJECT
