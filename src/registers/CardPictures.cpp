@@ -44,7 +44,7 @@ QPixmap lookupBanner(int width, int height) {
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0, 0, 128));
-    p.drawText(QRect(int(height * 1.3), 0, width - int(height * 1.3), height), Qt::AlignVCenter | Qt::AlignLeft,
+    p.drawText(QRect(int(height * 1.7), 0, width - int(height * 1.7), height), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("Ordina le schede per:"));
     return pm;
 }

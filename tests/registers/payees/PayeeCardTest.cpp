@@ -421,3 +421,21 @@ TEST_F(PayeeCard, TheRealWriterProducesADocumentThatReadsBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PayeeCard, EnterMovesOnWithoutTypingAndBreaksLinesOnlyInTheNotes) {
+    frmIntestatari& c = card();
+    c.txtCarta->setText(QStringLiteral("41"));
+    c.txtCarta->typeCode(13);
+    EXPECT_EQ(c.txtCarta->text(), QStringLiteral("41"));
+    EXPECT_TRUE(tp.messages.shown.empty()) << "Enter is no refused key";
+    EXPECT_EQ(c.txtNot->text(), QString());
+    typeText(c.txtNot, QStringLiteral("a"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(c.txtNot, &enter);
+    typeText(c.txtNot, QStringLiteral("b"));
+    EXPECT_EQ(c.txtNot->text(), QStringLiteral("a\r\nb"));
+}
+
+} // namespace
