@@ -11,6 +11,7 @@
 #include "registers/DialNumber.h"
 
 #include <QFont>
+#include <QIcon>
 
 using platform::MsgIcon;
 
@@ -21,6 +22,15 @@ QString trimmed(const QString& text) { return trimBlanks(QStringView(text)).toSt
 constexpr int kRowHeight = 660, kLabelHeight = 240, kBoxHeight = 345, kSide = 345;
 constexpr int kLeftColumn = 120, kLeftWidth = 3840;
 constexpr int kRightColumn = 4680, kRightWidth = 4200;
+
+// The side button is enabled exactly while its box holds more than blanks; a
+// disabled one shows its picture greyed.
+void enableWhileFilled(PictureButton* button, const TextBox* box) {
+    const bool on = !trimBlanks(box->text()).isEmpty();
+    button->setEnabled(on);
+    const QPixmap rest = button->property("restPicture").value<QPixmap>();
+    button->setPicture(on ? rest : QIcon(rest).pixmap(rest.size(), QIcon::Disabled));
+}
 
 TextBox* contactBox(QWidget* parent, int width, const QString& name) {
     auto* box = new TextBox(parent);
@@ -70,7 +80,8 @@ ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
         c.button = new PictureButton(panel, c.picture, QString::fromLatin1(c.tip));
         c.button->setAccessibleName(QString::fromLatin1(c.tip).trimmed() + QStringLiteral(": ") + caption);
         c.button->setFocusPolicy(Qt::TabFocus);
-        c.button->setEnabled(false);
+        c.button->setProperty("restPicture", c.picture);
+        enableWhileFilled(c.button, c.box);
         place(c.button, left + width - kSide, top + kLabelHeight, kSide, kBoxHeight);
     }
 
@@ -141,11 +152,6 @@ void ContactCard::wireContacts(const std::vector<TextBox*>& line) {
 
 // ---------------------------------------------------------------- side buttons follow their boxes
 
-namespace {
-void enableWhileFilled(PictureButton* button, const TextBox* box) {
-    button->setEnabled(!trimBlanks(box->text()).isEmpty());
-}
-} // namespace
 
 void ContactCard::txtCas_Change() { enableWhileFilled(cmdCasa, txtCas); }
 void ContactCard::txtUff_Change() { enableWhileFilled(cmdUff, txtUff); }
