@@ -3,6 +3,9 @@
 #include "common/FixedRecord.h"
 #include "common/SortedList.h"
 #include "common/LeadingNumber.h"
+#include "platform/Messages.h"
+#include "platform/Program.h"
+#include "slips/frmBollettini.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,19 +26,6 @@ const QString kPayer = QStringLiteral(" ha versato su C/C n. ");
 const QString kPayee = QStringLiteral(": intestatario del C/C n. ");
 const QString kReasonAccount = QStringLiteral("  -  C/C n. ");
 const QString kAccount = QStringLiteral(": C/C intestato a ");
-
-// The pieces one after the other, in one allocation (a year's list builds
-// tens of thousands of lines).
-QString joined(std::initializer_list<QStringView> pieces) {
-    qsizetype length = 0;
-    for (QStringView piece : pieces)
-        length += piece.size();
-    QString line;
-    line.reserve(length);
-    for (QStringView piece : pieces)
-        line.append(piece);
-    return line;
-}
 
 } // namespace
 
@@ -62,34 +52,56 @@ QString SlipLine(SlipListMode mode, const SlipRecord& s, qint64 number) {
     const QString n = QString::number(number);
     switch (mode) {
     case SlipListMode::Opening:
-        return joined({s.Euros, kComma, s.Cents, kOpening, s.AccountNumber, kHeldBy, s.Payee1, kReason, s.Reason1, kTail,
+        return JoinedLine({s.Euros, kComma, s.Cents, kOpening, s.AccountNumber, kHeldBy, s.Payee1, kReason, s.Reason1, kTail,
                        n, kTailEnd});
     case SlipListMode::Payer:
-        return joined({s.Payer1, kPayer, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason,
+        return JoinedLine({s.Payer1, kPayer, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason,
                        s.Reason1, kTail, n, kTailEnd});
     case SlipListMode::Payee:
-        return joined({s.Payee1, kPayee, s.AccountNumber, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail, n,
+        return JoinedLine({s.Payee1, kPayee, s.AccountNumber, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail, n,
                        kTailEnd});
     case SlipListMode::Reason:
-        return joined({s.Reason1, kReasonAccount, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents,
+        return JoinedLine({s.Reason1, kReasonAccount, s.AccountNumber, kHeldBy, s.Payee1, kAmount, s.Euros, kComma, s.Cents,
                        kTail, n, kTailEnd});
     case SlipListMode::Account:
-        return joined({s.AccountNumber, kAccount, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail,
+        return JoinedLine({s.AccountNumber, kAccount, s.Payee1, kAmount, s.Euros, kComma, s.Cents, kReason, s.Reason1, kTail,
                        n, kTailEnd});
     }
     return QString();
 }
 
 QStringList SlipLines(SlipListMode mode, const QList<SlipRecord>& slips) {
-    QStringList lines;
-    lines.reserve(slips.size());
-    qint64 number = 0;
-    for (const SlipRecord& slip : slips)
-        lines.append(SlipLine(mode, slip, ++number));
-    SortAsListBox(lines);
-    if (mode == SlipListMode::Opening)
-        SortListByLeadingNumber(lines);
-    return lines;
+    const LookupTable<SlipRecord>& table = SlipLookupTable();
+    return LookupLines(table, table.modes[static_cast<std::size_t>(mode)], slips);
+}
+
+const LookupTable<SlipRecord>& SlipLookupTable() {
+    const auto row = [](SlipListMode mode, const char* button, const char* caption) {
+        return LookupModeRow<SlipRecord>{
+            .name = LookupModeName(mode),
+            .button = button,
+            .caption = QString::fromLatin1(caption),
+            .line = [mode](const SlipRecord& slip, qint64 number) { return SlipLine(mode, slip, number); },
+            .lists = {}};
+    };
+    static const LookupTable<SlipRecord> table{
+        .files = [](const QWidget&) { return ProgramFiles::YearArchive(Forms::get<frmBollettini>().lblFile->text()); },
+        .modes = {row(SlipListMode::Opening, nullptr, ""), row(SlipListMode::Payer, "cmdEsecutore", "Esecutore"),
+                  row(SlipListMode::Payee, "cmdTotale", "Intestatario"), row(SlipListMode::Reason, "cmdCliente", "Causale"),
+                  row(SlipListMode::Account, "cmdData", "C/C")},
+        .resortOpening = SortListByLeadingNumber,
+        .printPrompt = {},
+        .printPage = {},
+        .printLayout = [](const QWidget&) { return SlipListPrintLayout(Forms::get<frmBollettini>().lblFile->text()); },
+        .countCaption = {},
+        .trimModeName = false,
+        .pickFailed =
+            [] {
+                platform::program().beep();
+                MsgBox(QStringLiteral("Impossibile aprire il file."), platform::MsgIcon::Critical,
+                       platform::MsgButtons::OK, QStringLiteral("Attenzione: messaggio di errore"));
+            }};
+    return table;
 }
 
 std::optional<double> LeadingWholeEuros(const QString& line) {

@@ -4,6 +4,7 @@
 // layout leads with the amount and is put in ascending order of whole euros;
 // the others are in the order of a sorted list box.
 
+#include "common/Lookup.h"
 #include "common/PrintedList.h"
 #include "common/SlipRecord.h"
 
@@ -13,8 +14,16 @@
 
 #include <optional>
 
-// The layouts, named in the search window by their LookupMode values.
+// The layouts, named in the search window by their LookupMode values; in the
+// order of the lookup table's rows.
 enum class SlipListMode { Opening, Payer, Payee, Reason, Account };
+
+// The slip search's row of the lookup design: the year archive the slip form
+// has open, the five layouts and their buttons (cmdEsecutore "Esecutore",
+// cmdTotale "Intestatario", cmdCliente "Causale", cmdData "C/C"), the opening
+// re-sort, the slip list print, and the message of a pick that cannot read
+// the archive.
+const LookupTable<SlipRecord>& SlipLookupTable();
 
 // "Apertura", "Esecutore", "Intestatario", "Causale", "Conto".
 QString LookupModeName(SlipListMode mode);

@@ -1,15 +1,7 @@
 #include "slips/frmFindValori.h"
 
-#include "common/FieldRules.h"
-#include "common/FixedRecord.h"
-#include "common/LookupPick.h"
 #include "common/Pictures.h"
-#include "common/PrintedList.h"
-#include "common/RecordArchive.h"
-#include "common/Settings.h"
 #include "common/SlipRecord.h"
-#include "common/SortedList.h"
-#include "platform/Messages.h"
 #include "platform/Program.h"
 #include "slips/frmBollettini.h"
 
@@ -56,13 +48,13 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     imgLente->setPixmap(Pictures::magnifier(tw(kPictureSize)));
     place(imgLente, 120, 120, kPictureSize, kPictureSize);
 
-    cmdEsecutore = new QPushButton(QStringLiteral("Esecutore"), this);
-    cmdTotale = new QPushButton(QStringLiteral("Intestatario"), this);
-    cmdCliente = new QPushButton(QStringLiteral("Causale"), this);
-    cmdData = new QPushButton(QStringLiteral("C/C"), this);
+    const std::vector<QPushButton*> modes = CreateModeButtons(this, SlipLookupTable());
+    cmdEsecutore = modes[0];
+    cmdTotale = modes[1];
+    cmdCliente = modes[2];
+    cmdData = modes[3];
     int left = 840;
-    for (QPushButton* button : {cmdEsecutore, cmdTotale, cmdCliente, cmdData}) {
-        button->setCursor(Qt::PointingHandCursor);
+    for (QPushButton* button : modes) {
         place(button, left, 180, 1680, 390);
         left += 1800;
     }
@@ -113,25 +105,30 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
 
     centreOnScreen();
 
+    lookup_ = std::make_unique<LookupList<SlipRecord>>(
+        *this, SlipLookupTable(),
+        LookupControls{.list = List1, .search = Text1, .hint = lblClick, .memory = lblMemory, .count = nullptr,
+                       .print = picStampa, .close = nullptr},
+        [](const SlipRecord& slip, qint64 number) {
+            frmBollettini& slips = Forms::get<frmBollettini>();
+            WriteIntoCard<SlipRecord>(slips, slips.lblPosizione, SlipBoxes, slip, number);
+        });
     wire();
 }
 
 void frmFindValori::wire() {
-    connect(cmdEsecutore, &QPushButton::clicked, this, [this] { cmdEsecutore_Click(); });
-    connect(cmdTotale, &QPushButton::clicked, this, [this] { cmdTotale_Click(); });
-    connect(cmdCliente, &QPushButton::clicked, this, [this] { cmdCliente_Click(); });
-    connect(cmdData, &QPushButton::clicked, this, [this] { cmdData_Click(); });
-
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!SelectedLine(*List1).isEmpty())
-            List1_Click();
-    });
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
-    WatchListMouse(List1, [this](Qt::MouseButtons buttons, QPoint point) { List1_MouseMove(buttons, point); });
-    lblClick->DblClick = [this] { lblClick_DblClick(); };
-
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    ActOnEnter(Text1, [this] { List1_DblClick(); });
+    lookup_->Wire({.listClick = [this] { List1_Click(); },
+                   .listDblClick = [this] { List1_DblClick(); },
+                   .searchEnter = [this] { List1_DblClick(); },
+                   .hintDblClick = [this] { lblClick_DblClick(); },
+                   .searchChange = [this] { Text1_Change(); },
+                   .searchGotFocus = {},
+                   .searchLostFocus = {},
+                   .listMouseMove = [this](Qt::MouseButtons buttons, QPoint point) { List1_MouseMove(buttons, point); },
+                   .printClick = [this] { picStampa_Click(); },
+                   .closeClick = {},
+                   .modeClicks = {[this] { cmdEsecutore_Click(); }, [this] { cmdTotale_Click(); },
+                                  [this] { cmdCliente_Click(); }, [this] { cmdData_Click(); }}});
 
     // While the button is held the close picture is swapped for its pressed
     // look; the hidden picture would never see the button go up, so the
@@ -151,120 +148,38 @@ void frmFindValori::wire() {
 
     picStampa->MouseDown = [this](Qt::MouseButton b) { picStampa_MouseDown(b); };
     picStampa->MouseUp = [this](Qt::MouseButton b) { picStampa_MouseUp(b); };
-    WireTools(this, {{picStampa, [this] { picStampa_Click(); }}});
 }
-
-// ------------------------------------------------------------ the archive
-
-QString frmFindValori::year() const { return Forms::get<frmBollettini>().lblFile->text(); }
-
-QString frmFindValori::archivePath() const { return ProgramFilePath(YearArchiveName(year())); }
-
-QString frmFindValori::tempPath() const { return ProgramFilePath(YearTempName(year())); }
 
 // ------------------------------------------------------------ the lists
 
 void frmFindValori::Form_Load() {
     BusyCursor busy;
-    buildList(SlipListMode::Opening);
+    lookup_->Load();
 }
 
 void frmFindValori::Form_Unload() { program().setBusy(false); }
 
-void frmFindValori::buildList(SlipListMode mode) {
-    lblMemory->setText(LookupModeName(mode));
-    List1->clear();
-    QList<SlipRecord> slips;
-    {
-        RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-        if (archive.OpenArchive())
-            archive.ReadAllRecords(slips);
-    }
-    FillList(List1, SlipLines(mode, slips));
-}
+void frmFindValori::cmdEsecutore_Click() { lookup_->ModeButton(cmdEsecutore); }
 
-void frmFindValori::showLayout(SlipListMode mode, QPushButton* pressed) {
-    buildList(mode);
-    for (QPushButton* button : {cmdEsecutore, cmdTotale, cmdCliente, cmdData})
-        button->setEnabled(button != pressed);
-}
+void frmFindValori::cmdTotale_Click() { lookup_->ModeButton(cmdTotale); }
 
-void frmFindValori::cmdEsecutore_Click() { showLayout(SlipListMode::Payer, cmdEsecutore); }
+void frmFindValori::cmdCliente_Click() { lookup_->ModeButton(cmdCliente); }
 
-void frmFindValori::cmdTotale_Click() { showLayout(SlipListMode::Payee, cmdTotale); }
-
-void frmFindValori::cmdCliente_Click() { showLayout(SlipListMode::Reason, cmdCliente); }
-
-void frmFindValori::cmdData_Click() { showLayout(SlipListMode::Account, cmdData); }
+void frmFindValori::cmdData_Click() { lookup_->ModeButton(cmdData); }
 
 // ------------------------------------------------------------ finding a line
 
-void frmFindValori::List1_Click() { lblClick->setVisible(true); }
+void frmFindValori::List1_Click() { lookup_->ShowHint(); }
 
-void frmFindValori::Text1_Change() {
-    SelectLine(List1, FindLineStarting(*List1, Text1->text()));
-    if (SelectedLine(*List1).isEmpty())
-        lblClick->setVisible(false);
-}
+void frmFindValori::Text1_Change() { lookup_->TypeAhead(); }
 
-void frmFindValori::List1_MouseMove(Qt::MouseButtons buttons, QPoint point) {
-    if (buttons != Qt::NoButton)
-        return;
-    List1->setToolTip(RowToolTipAt(*List1, point));
-}
+void frmFindValori::List1_MouseMove(Qt::MouseButtons buttons, QPoint point) { lookup_->RowToolTip(buttons, point); }
 
 // ------------------------------------------------------------ the pick
 
-void frmFindValori::List1_DblClick() {
-    const auto mode = SlipListModeNamed(lblMemory->text());
-    if (!mode)
-        return;
-    switch (*mode) {
-    case SlipListMode::Opening: PickSlipByAmount(); break;
-    case SlipListMode::Payer: PickSlipByPayer(); break;
-    case SlipListMode::Payee: PickSlipByPayee(); break;
-    case SlipListMode::Reason: PickSlipByReason(); break;
-    case SlipListMode::Account: PickSlipByAccount(); break;
-    }
-}
+void frmFindValori::List1_DblClick() { lookup_->Pick(); }
 
 void frmFindValori::lblClick_DblClick() { List1_DblClick(); }
-
-void frmFindValori::PickSlipByAmount() { pickSlip(SlipListMode::Opening); }
-
-void frmFindValori::PickSlipByPayer() { pickSlip(SlipListMode::Payer); }
-
-void frmFindValori::PickSlipByPayee() { pickSlip(SlipListMode::Payee); }
-
-void frmFindValori::PickSlipByReason() { pickSlip(SlipListMode::Reason); }
-
-void frmFindValori::PickSlipByAccount() { pickSlip(SlipListMode::Account); }
-
-void frmFindValori::pickSlip(SlipListMode mode) {
-    const QString line = SelectedLine(*List1);
-    if (line.isEmpty())
-        return;
-
-    RecordArchive archive(archivePath(), tempPath(), SlipRecord::Length);
-    PickedRecord<SlipRecord> found;
-    const PickOutcome outcome = ResolvePickedLine<SlipRecord>(
-        archive, line, [mode](const SlipRecord& slip, qint64 number) { return SlipLine(mode, slip, number); }, found);
-    if (outcome == PickOutcome::Failed)
-        return pickFailed();
-    if (outcome == PickOutcome::NoMatch)
-        return; // the line matches no record: the search stays open
-
-    frmBollettini& slips = Forms::get<frmBollettini>();
-    WriteBoxes<SlipRecord>(slips, SlipBoxes, found.record);
-    ShowRecordNumber(slips.lblPosizione, found.number);
-    Unload();
-}
-
-void frmFindValori::pickFailed() {
-    platform::program().beep();
-    MsgBox(QStringLiteral("Impossibile aprire il file."), MsgIcon::Critical, MsgButtons::OK,
-           QStringLiteral("Attenzione: messaggio di errore"));
-}
 
 // ------------------------------------------------------------ close and print
 
@@ -276,7 +191,7 @@ void frmFindValori::picChiudi01_MouseDown(Qt::MouseButton) {
 void frmFindValori::picChiudi01_MouseUp(Qt::MouseButton) {
     picChiudi02->setVisible(false);
     picChiudi01->setVisible(true);
-    Unload();
+    lookup_->Close();
 }
 
 void frmFindValori::picStampa_MouseDown(Qt::MouseButton) {
@@ -287,4 +202,4 @@ void frmFindValori::picStampa_MouseUp(Qt::MouseButton) {
     showPressed(picStampa, kStampaLeft, kStampaTop, false);
 }
 
-void frmFindValori::picStampa_Click() { PrintList(ListLines(*List1), SlipListPrintLayout(year())); }
+void frmFindValori::picStampa_Click() { lookup_->Print(); }

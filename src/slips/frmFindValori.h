@@ -15,7 +15,10 @@
 #include "common/PictureButton.h"
 #include "slips/SlipSearch.h"
 
+#include <memory>
+
 #include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -64,24 +67,7 @@ protected:
 private:
     void wire();
 
-    // Lists the year archive in the layout; a file that cannot be read gives
-    // an empty list, without a message.
-    void buildList(SlipListMode mode);
-    // A mode button: its layout, the button disabled and the other three enabled.
-    void showLayout(SlipListMode mode, QPushButton* pressed);
-
-    void PickSlipByAmount();
-    void PickSlipByPayer();
-    void PickSlipByPayee();
-    void PickSlipByReason();
-    void PickSlipByAccount();
-    // Finds the record whose line in the layout is the selected line and
-    // loads it into the slip form. The record is read whole before the form
-    // is touched, so a failing read leaves the form as it was.
-    void pickSlip(SlipListMode mode);
-    void pickFailed();
-
-    QString year() const;
-    QString archivePath() const;
-    QString tempPath() const;
+    // The list, its modes, type-ahead, tooltip, pick into the slip form and
+    // print, as the lookup design does them.
+    std::unique_ptr<LookupList<SlipRecord>> lookup_;
 };
