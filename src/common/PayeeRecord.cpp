@@ -50,18 +50,3 @@ const std::array<BoxBinding<PayeeRecord>, 12> PayeeBoxes{{
 PayeeRecord PayeeRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
 QByteArray PayeeRecord::encode() const { return encodeRecord(*this, kLayout); }
-
-QStringList PayeeRecord::fields() const {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(kLayout.size()));
-    for (const auto& f : kLayout)
-        out << this->*f.member;
-    return out;
-}
-
-PayeeRecord PayeeRecord::fromFields(const QStringList& fields) {
-    PayeeRecord r;
-    for (std::size_t i = 0; i < kLayout.size() && static_cast<qsizetype>(i) < fields.size(); ++i)
-        r.*kLayout[i].member = fields[static_cast<qsizetype>(i)];
-    return r;
-}

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <span>
@@ -32,10 +31,6 @@ struct PayeeRecord {
 
     static PayeeRecord decode(const QByteArray& bytes);
     QByteArray encode() const;
-
-    // The twelve fields in field order, and back.
-    QStringList fields() const;
-    static PayeeRecord fromFields(const QStringList& fields);
 
     bool operator==(const PayeeRecord&) const = default;
 };

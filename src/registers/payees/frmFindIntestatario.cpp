@@ -1,60 +1,69 @@
 #include "registers/payees/frmFindIntestatario.h"
 
-#include "common/PayeeRecord.h"
-#include "common/ProgramFiles.h"
 #include "registers/payees/frmIntestatari.h"
 #include "slips/frmBollettini.h"
 
 namespace {
-// Field numbers of the payee record.
-enum : int { Payee1 = 0, Payee2 = 1, AccountNumber = 2, VatNumber = 8, TaxCode = 9 };
 
-LookupLayout keyed(const QString& mode, int key, const QString& tag) {
-    return {mode, key, {{key, {}}, {-1, tag}, {Payee1, {}}, {-1, QStringLiteral(" ")}, {Payee2, {}}}};
+const QString kBanner = QStringLiteral("Ordina gli intestatari per:");
+
+// A key layout: the key, its tag, the two name lines, the record's number.
+std::function<QString(const PayeeRecord&, qint64)> keyedLine(QString PayeeRecord::*key, const QString& tag) {
+    return [key, tag](const PayeeRecord& p, qint64 n) {
+        return JoinedLine({p.*key, tag, p.Payee1, u" ", p.Payee2, RecordTail(n)});
+    };
 }
+
+// The slip form's payee block; the account number only when the payee has one.
+const std::array<ImportBinding<PayeeRecord>, 3> kSlipImport{{
+    {"txtIntestatario01", &PayeeRecord::Payee1},
+    {"txtIntestatario02", &PayeeRecord::Payee2},
+    {"txtCC", &PayeeRecord::AccountNumber, &PayeeRecord::AccountNumber},
+}};
+
 } // namespace
 
-const RegisterLookupTable& PayeeLookupTable() {
-    static const RegisterLookupTable table{
-        ProgramFiles::Payees,
-        PayeeWidths,
-        QStringLiteral("Ordina gli intestatari per:"),
-        {QStringLiteral("C/C"), QStringLiteral("P. IVA"), QStringLiteral("Cod. fiscale")},
-        {LookupLayout{QStringLiteral("carica"),
-                      -1,
-                      {{Payee1, {}},
-                       {-1, QStringLiteral(" ")},
-                       {Payee2, {}},
-                       {-1, QStringLiteral("  -  C/C n. ")},
-                       {AccountNumber, {}}}},
-         keyed(QStringLiteral("cc"), AccountNumber, QStringLiteral(" (C/C)  -  ")),
-         keyed(QStringLiteral("pi"), VatNumber, QStringLiteral(" (P.IVA)  -  ")),
-         keyed(QStringLiteral("cf"), TaxCode, QStringLiteral(" (C.F.)  -  "))},
-        QStringLiteral("Stampa elenco intestatari"),
-        QStringLiteral("Elenco intestatari"),
+const LookupTable<PayeeRecord>& PayeeLookupTable() {
+    static const LookupTable<PayeeRecord> table{
+        .files = [](const QWidget&) { return ProgramFiles::Payees; },
+        .modes = {{QStringLiteral("carica"), nullptr, QString(),
+                   [](const PayeeRecord& p, qint64 n) {
+                       return JoinedLine(
+                           {p.Payee1, u" ", p.Payee2, u"  -  C/C n. ", p.AccountNumber, RecordTail(n)});
+                   },
+                   {}},
+                  {QStringLiteral("cc"), "cmdCategoria", QStringLiteral("C/C"),
+                   keyedLine(&PayeeRecord::AccountNumber, QStringLiteral(" (C/C)  -  ")),
+                   WhenFilled(&PayeeRecord::AccountNumber)},
+                  {QStringLiteral("pi"), "cmdDescrizione", QStringLiteral("P. IVA"),
+                   keyedLine(&PayeeRecord::VatNumber, QStringLiteral(" (P.IVA)  -  ")),
+                   WhenFilled(&PayeeRecord::VatNumber)},
+                  {QStringLiteral("cf"), "cmdPagamento", QStringLiteral("Cod. fiscale"),
+                   keyedLine(&PayeeRecord::TaxCode, QStringLiteral(" (C.F.)  -  ")),
+                   WhenFilled(&PayeeRecord::TaxCode)}},
+        .resortOpening = {},
+        .printPrompt = QStringLiteral("Stampa elenco intestatari"),
+        .printPage = QStringLiteral("Elenco intestatari"),
+        .printLayout = {},
+        .countCaption = QStringLiteral(" schede trovate"),
+        .trimModeName = true,
+        .pickFailed = {},
     };
     return table;
 }
 
-frmFindIntestatario::frmFindIntestatario() : RecordLookup(PayeeLookupTable(), QStringLiteral(" Trova intestatario")) {
+frmFindIntestatario::frmFindIntestatario() : RegisterLookup(QStringLiteral(" Trova intestatario"), kBanner) {
     setObjectName(QStringLiteral("frmFindIntestatario"));
-}
-
-void frmFindIntestatario::pickRecord(const QStringList& fields, qint64 number) {
-    frmIntestatari& card = Forms::get<frmIntestatari>();
-    WriteBoxes<PayeeRecord>(card, PayeeBoxes, PayeeRecord::fromFields(fields));
-    ShowRecordNumber(card.lblPosizione, number);
+    setTable<PayeeRecord>(PayeeLookupTable(), [](const PayeeRecord& payee, qint64 number) {
+        frmIntestatari& card = Forms::get<frmIntestatari>();
+        WriteIntoCard<PayeeRecord>(card, card.lblPosizione, PayeeBoxes, payee, number);
+    });
 }
 
 frmFindIntestatario01::frmFindIntestatario01()
-    : RecordLookup(PayeeLookupTable(), QStringLiteral(" Importa dati intestatario")) {
+    : RegisterLookup(QStringLiteral(" Importa dati intestatario"), kBanner) {
     setObjectName(QStringLiteral("frmFindIntestatario01"));
-}
-
-void frmFindIntestatario01::pickRecord(const QStringList& fields, qint64) {
-    frmBollettini& slip = Forms::get<frmBollettini>();
-    slip.txtIntestatario01->setText(fields.value(Payee1));
-    slip.txtIntestatario02->setText(fields.value(Payee2));
-    if (!fields.value(AccountNumber).isEmpty())
-        slip.txtCC->setText(fields.value(AccountNumber));
+    setTable<PayeeRecord>(PayeeLookupTable(), [](const PayeeRecord& payee, qint64) {
+        WriteImport<PayeeRecord>(Forms::get<frmBollettini>(), kSlipImport, payee);
+    });
 }

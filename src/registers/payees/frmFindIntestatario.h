@@ -8,23 +8,18 @@
 #include "registers/RegisterLookup.h"
 
 // The payee lookups' table: "Intestatari.idb", the layouts by name, account
-// number, VAT number and tax code, the print titles.
-const RegisterLookupTable& PayeeLookupTable();
+// number ("C/C"), VAT number ("P. IVA") and tax code ("Cod. fiscale"), the
+// print titles.
+const LookupTable<PayeeRecord>& PayeeLookupTable();
 
-class frmFindIntestatario : public RecordLookup<PayeeRecord> {
+class frmFindIntestatario : public RegisterLookup {
     Q_OBJECT
 public:
     frmFindIntestatario();
-
-protected:
-    void pickRecord(const QStringList& fields, qint64 number) override;
 };
 
-class frmFindIntestatario01 : public RecordLookup<PayeeRecord> {
+class frmFindIntestatario01 : public RegisterLookup {
     Q_OBJECT
 public:
     frmFindIntestatario01();
-
-protected:
-    void pickRecord(const QStringList& fields, qint64 number) override;
 };

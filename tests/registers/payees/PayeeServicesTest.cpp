@@ -8,6 +8,7 @@
 #include "support/TestPlatform.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QFileInfo>
 
 using platform::MsgIcon;
@@ -51,12 +52,15 @@ TEST(PayeeRecord, FieldsLieAtTheirOffsetsBlankPadded) {
     }
 }
 
-TEST(PayeeRecord, RoundTripsThroughBytesAndFieldLists) {
+TEST(PayeeRecord, RoundTripsThroughBytesAndTheCardsBoxes) {
     const PayeeRecord r = everyField();
     EXPECT_EQ(PayeeRecord::decode(r.encode()), r);
-    EXPECT_EQ(PayeeRecord::fromFields(r.fields()), r);
-    EXPECT_EQ(r.fields().size(), 12);
-    EXPECT_EQ(r.fields().at(9), QStringLiteral("RSSMRA85T10A562S"));
+    QWidget form;
+    for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
+        (new QLineEdit(&form))->setObjectName(QString::fromLatin1(b.box));
+    WriteBoxes<PayeeRecord>(form, PayeeBoxes, r);
+    EXPECT_EQ(BoxText(FindBox(form, QStringLiteral("txtCodFisc"))), QStringLiteral("RSSMRA85T10A562S"));
+    EXPECT_EQ(ReadBoxes<PayeeRecord>(form, PayeeBoxes), r);
 }
 
 TEST(PayeeRecord, ReadTrimsBlanksAndCodePageStaysOneBytePerCharacter) {
