@@ -32,21 +32,21 @@ static_assert(sameWidths());
 
 } // namespace
 
+const std::array<BoxBinding<PayeeRecord>, 12> PayeeBoxes{{
+    {"txtIntestatario01", &PayeeRecord::Payee1},
+    {"txtIntestatario02", &PayeeRecord::Payee2},
+    {"txtCC", &PayeeRecord::AccountNumber},
+    {"txtCas", &PayeeRecord::HomePhone},
+    {"txtUff", &PayeeRecord::OfficePhone},
+    {"txtFax", &PayeeRecord::FaxNumber},
+    {"txtCel", &PayeeRecord::MobilePhone},
+    {"txtEma", &PayeeRecord::Email},
+    {"txtIva", &PayeeRecord::VatNumber},
+    {"txtCodFisc", &PayeeRecord::TaxCode},
+    {"txtCarta", &PayeeRecord::CardNumber},
+    {"txtNot", &PayeeRecord::Notes},
+}};
+
 PayeeRecord PayeeRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
 QByteArray PayeeRecord::encode() const { return encodeRecord(*this, kLayout); }
-
-QStringList PayeeRecord::fields() const {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(kLayout.size()));
-    for (const auto& f : kLayout)
-        out << this->*f.member;
-    return out;
-}
-
-PayeeRecord PayeeRecord::fromFields(const QStringList& fields) {
-    PayeeRecord r;
-    for (std::size_t i = 0; i < kLayout.size() && static_cast<qsizetype>(i) < fields.size(); ++i)
-        r.*kLayout[i].member = fields[static_cast<qsizetype>(i)];
-    return r;
-}

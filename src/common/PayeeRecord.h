@@ -3,9 +3,10 @@
 // fields, 853 bytes, no separators. The first three are the payee fields of
 // the slip, with the same widths.
 
+#include "common/BoxBindings.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <span>
@@ -31,11 +32,10 @@ struct PayeeRecord {
     static PayeeRecord decode(const QByteArray& bytes);
     QByteArray encode() const;
 
-    // The twelve fields in field order, and back.
-    QStringList fields() const;
-    static PayeeRecord fromFields(const QStringList& fields);
-
     bool operator==(const PayeeRecord&) const = default;
 };
 
 inline constexpr std::span<const int> PayeeWidths{PayeeRecord::Widths};
+
+// The payee card's boxes, in field order.
+extern const std::array<BoxBinding<PayeeRecord>, 12> PayeeBoxes;

@@ -22,15 +22,10 @@ struct WordCard {
 // files; otherwise false after the notice that Word is not installed.
 bool WordIsInstalled();
 
-// The document of a card, stamped with the print clock's "now". Characters a
-// document cannot hold are dropped from every text; blanks stay.
+// The document of a card, stamped with the print clock's "now". The writer
+// escapes the texts and drops what a document cannot hold.
 platform::DocxDocument CardDocument(const WordCard& card);
 
 // Writes the card's document and opens it. A document that cannot be written
 // leaves no file behind and is reported; false then.
 bool WriteCardToWord(const WordCard& card);
-
-// The text without the characters XML 1.0 cannot carry (control characters
-// other than tab, line feed and carriage return; U+FFFE, U+FFFF; halves of
-// surrogate pairs standing alone).
-QString DocumentSafeText(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/Pictures.h"
+#include "registers/payees/frmIntestatari.h"
 
 #include <QEvent>
 #include <QFont>
@@ -113,7 +114,7 @@ void frmMenuAnagrafica::cmdApri_Click() {
     // its instance is released once the card has closed.
     if (optIntestatari->isChecked()) {
         Unload();
-        // Forms::get<frmIntestatari>().ShowModal();
+        Forms::get<frmIntestatari>().ShowModal();
     } else if (optEsecutori->isChecked()) {
         Unload();
         // Forms::get<frmEsecutori>().ShowModal();

@@ -12,6 +12,8 @@
 #include "platform/UserLocale.h"
 #include "printing/frmImposta.h"
 #include "printing/frmStampaCH8bisL1.h"
+#include "registers/payees/frmFindIntestatario.h"
+#include "registers/payees/frmIntestatari.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
 #include "shell/frmHelpForm.h"
@@ -466,9 +468,7 @@ void frmBollettini::showMarginDialog() {
     Forms::get<frmImposta>().ShowModal();
 }
 
-void frmBollettini::imgImporta01_MouseUp(Qt::MouseButton) {
-    // The payee lookup: Forms::get<frmFindIntestatario01>().ShowModal();
-}
+void frmBollettini::imgImporta01_MouseUp(Qt::MouseButton) { Forms::get<frmFindIntestatario01>().ShowModal(); }
 
 void frmBollettini::imgImporta02_MouseUp(Qt::MouseButton) { Forms::get<frmFindCausale01>().ShowModal(); }
 
@@ -477,7 +477,11 @@ void frmBollettini::imgImporta03_MouseUp(Qt::MouseButton) {
 }
 
 void frmBollettini::imgEsporta01_MouseUp(Qt::MouseButton) {
-    // A new payee card (frmIntestatari) filled with the trimmed payee lines and account number, shown modally.
+    frmIntestatari& card = Forms::get<frmIntestatari>();
+    card.txtIntestatario01->setText(trimmed(txtIntestatario01->text()));
+    card.txtIntestatario02->setText(trimmed(txtIntestatario02->text()));
+    card.txtCC->setText(trimmed(txtCC->text()));
+    card.ShowModal();
 }
 
 void frmBollettini::imgEsporta02_MouseUp(Qt::MouseButton) {

@@ -2,7 +2,9 @@
 // registers' as they come (add a row to LookupTwins).
 
 #include "common/Lookup.h"
+#include "common/PayeeRecord.h"
 #include "common/SlipRecord.h"
+#include "registers/payees/frmFindIntestatario.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
 #include "support/RecordingPrinter.h"
@@ -88,6 +90,23 @@ struct SlipTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("    Riepilogo versamenti anno 2026"); }
+};
+
+struct PayeeTwin {
+    using Record = PayeeRecord;
+    static const LookupTable<PayeeRecord>& table() { return PayeeLookupTable(); }
+    static QString archive() { return QStringLiteral("Intestatari.idb"); }
+    static void prepare() {}
+    // Record n; every other has no account number, every third no VAT number.
+    static PayeeRecord sample(int n) {
+        PayeeRecord r;
+        r.Payee1 = QStringLiteral("INTESTATARIO %1").arg(QChar(u'Z' - n));
+        r.AccountNumber = n % 2 ? QString::number(1000 + n * 13) : QString();
+        r.VatNumber = n % 3 ? QString::number(n).rightJustified(11, QLatin1Char('0')) : QString();
+        r.TaxCode = QStringLiteral("CF%1").arg(n);
+        return r;
+    }
+    static QString printTitle() { return QStringLiteral("Elenco intestatari"); }
 };
 
 // A bare lookup window: the shared controls, a button per mode of the
@@ -205,7 +224,7 @@ protected:
     }
 };
 
-using LookupTwins = ::testing::Types<SlipTwin, NoteTwin>;
+using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin>;
 TYPED_TEST_SUITE(LookupDesign, LookupTwins);
 
 TYPED_TEST(LookupDesign, OpensOnTheFirstLayoutWithEveryRecordOnceAndAllButtonsEnabled) {

@@ -3,8 +3,10 @@
 
 #include "common/Controls.h"
 #include "common/RecordCard.h"
+#include "common/PayeeRecord.h"
 #include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
+#include "registers/payees/frmIntestatari.h"
 #include "registers/reasons/ReasonCard.h"
 #include "slips/SlipCard.h"
 #include "support/TestPlatform.h"
@@ -38,6 +40,15 @@ struct ReasonTwin {
     static const CardTwin& twin() { return ReasonCardTwin(); }
     static void prepare(QWidget&) {}
     static QString archive() { return QStringLiteral("Causali.cdb"); }
+};
+
+// The payee card's row: "Intestatari.idb".
+struct PayeeTwin {
+    using Record = PayeeRecord;
+    static std::span<const BoxBinding<PayeeRecord>> boxes() { return PayeeBoxes; }
+    static const CardTwin& twin() { return PayeeCardTable().twin; }
+    static void prepare(QWidget&) {}
+    static QString archive() { return QStringLiteral("Intestatari.idb"); }
 };
 
 // A bare card window: one box per binding, lblPosizione, and what the twin
@@ -97,7 +108,7 @@ protected:
     const platform::Message& last() const { return tp.messages.last(); }
 };
 
-using CardTwins = ::testing::Types<SlipTwin, ReasonTwin>;
+using CardTwins = ::testing::Types<SlipTwin, PayeeTwin, ReasonTwin>;
 TYPED_TEST_SUITE(RecordCardDesign, CardTwins);
 
 TYPED_TEST(RecordCardDesign, BrowsingClampsAndShowsTheNumberWithItsBlank) {

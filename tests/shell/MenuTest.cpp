@@ -235,8 +235,11 @@ TEST_F(Chooser, OpenClosesTheChooserAndTheCloseBoxForgetsTheChoice) {
         c.cmdApri->click();
         EXPECT_TRUE(c.isUnloaded());
     });
+    // The chooser is gone before the payee card shows, and comes not back.
+    tp.modal.expect("frmIntestatari", [](QWidget&) { EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>()); });
     m.cmdAnagrafica_Click();
     TestPlatform::settle();
+    EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>());
 
     tp.modal.expect("frmMenuAnagrafica", [](QWidget& w) {
         auto& c = static_cast<frmMenuAnagrafica&>(w);
@@ -253,7 +256,7 @@ TEST_F(Chooser, OpenClosesTheChooserAndTheCloseBoxForgetsTheChoice) {
         EXPECT_EQ(textColor(c.optIntestatari), kDarkRed);
     });
     m.cmdAnagrafica_Click();
-    EXPECT_EQ(tp.modal.opened.size(), 3u);
+    EXPECT_EQ(tp.modal.opened.size(), 4u);
 }
 
 } // namespace

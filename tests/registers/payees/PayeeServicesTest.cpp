@@ -8,6 +8,7 @@
 #include "support/TestPlatform.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QFileInfo>
 
 using platform::MsgIcon;
@@ -51,12 +52,15 @@ TEST(PayeeRecord, FieldsLieAtTheirOffsetsBlankPadded) {
     }
 }
 
-TEST(PayeeRecord, RoundTripsThroughBytesAndFieldLists) {
+TEST(PayeeRecord, RoundTripsThroughBytesAndTheCardsBoxes) {
     const PayeeRecord r = everyField();
     EXPECT_EQ(PayeeRecord::decode(r.encode()), r);
-    EXPECT_EQ(PayeeRecord::fromFields(r.fields()), r);
-    EXPECT_EQ(r.fields().size(), 12);
-    EXPECT_EQ(r.fields().at(9), QStringLiteral("RSSMRA85T10A562S"));
+    QWidget form;
+    for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
+        (new QLineEdit(&form))->setObjectName(QString::fromLatin1(b.box));
+    WriteBoxes<PayeeRecord>(form, PayeeBoxes, r);
+    EXPECT_EQ(BoxText(FindBox(form, QStringLiteral("txtCodFisc"))), QStringLiteral("RSSMRA85T10A562S"));
+    EXPECT_EQ(ReadBoxes<PayeeRecord>(form, PayeeBoxes), r);
 }
 
 TEST(PayeeRecord, ReadTrimsBlanksAndCodePageStaysOneBytePerCharacter) {
@@ -183,22 +187,11 @@ TEST_F(CardExportTest, DocumentHasTitleTableAndCreationStamp) {
     EXPECT_TRUE(doc.before[2].text.isEmpty());
     ASSERT_EQ(doc.tableRows.size(), 2);
     EXPECT_EQ(doc.tableRows[0].second, QStringLiteral("ROSSI\r\n"));
-    // A control character XML cannot carry goes; the blanks and & < > stay
-    // for the writer to escape.
-    EXPECT_EQ(doc.tableRows[1].second, QStringLiteral("A & B <srl>  fine"));
+    // The texts go to the writer as typed; it escapes them.
+    EXPECT_EQ(doc.tableRows[1].second, QStringLiteral("A & B <srl>\x01  fine"));
     ASSERT_EQ(doc.after.size(), 2);
     EXPECT_TRUE(doc.after[0].text.isEmpty());
     EXPECT_EQ(doc.after[1].text, QStringLiteral("Scheda creata in data 05/03/2024 alle ore 09:07:02"));
-}
-
-TEST(DocumentSafeText, DropsWhatXmlForbidsAndKeepsTheRest) {
-    const QString pair = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character beyond the BMP
-    EXPECT_EQ(DocumentSafeText(QStringLiteral("a\tb\r\nc")), QStringLiteral("a\tb\r\nc"));
-    EXPECT_EQ(DocumentSafeText(QString(QChar(0)) + QStringLiteral("x") + QChar(0x1B) + QChar(0xFFFF)),
-              QStringLiteral("x"));
-    EXPECT_EQ(DocumentSafeText(QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b")), QStringLiteral("ab"));
-    EXPECT_EQ(DocumentSafeText(pair), pair);
-    EXPECT_EQ(DocumentSafeText(QStringLiteral("  ")), QStringLiteral("  "));
 }
 
 TEST_F(CardExportTest, EachExportIsANewFileThatIsOpened) {

@@ -1,0 +1,19 @@
+#pragma once
+// The small pictures of the register cards and lookups that the other windows
+// do not have: a sign drawn in a colour on a light square.
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+
+QPixmap SignPicture(const QString& sign, const QColor& color, int size);
+
+namespace CardPictures {
+QPixmap word(int size);     // a blue "W" (export to Word)
+QPixmap backup(int size);   // a green circular arrow (archive backup)
+QPixmap phone(int size);    // a telephone receiver
+QPixmap mail(int size);     // an envelope
+QPixmap check(int size);    // a tick
+// The lookups' banner: a pile of cards and the heading "Ordina per:".
+QPixmap lookupBanner(int width, int height);
+} // namespace CardPictures

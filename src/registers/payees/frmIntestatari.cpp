@@ -1,0 +1,106 @@
+#include "registers/payees/frmIntestatari.h"
+
+#include "common/FieldRules.h"
+#include "common/PayeeRecord.h"
+#include "common/ProgramFiles.h"
+#include "common/HelpCatalogue.h"
+#include "registers/payees/frmFindIntestatario.h"
+
+#include <QFont>
+
+namespace {
+constexpr int kNamesHeight = 1800;
+
+// The new card empties every box, in field order.
+QStringList everyBox() {
+    QStringList names;
+    for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
+        names << QString::fromLatin1(b.box);
+    return names;
+}
+} // namespace
+
+const RegisterCardTable& PayeeCardTable() {
+    static const RegisterCardTable table{
+        .twin =
+            {
+                .windowTitle = QStringLiteral(" Quillora - Archivio intestatari"),
+                .files = [](const QWidget&) { return ProgramFiles::Payees; },
+                .emptyNotice = QStringLiteral("L'archivio non contiene nessuna scheda."),
+                .emptyNoticeNext = QStringLiteral("L'archivio non contiene alcuna scheda."),
+                .saveChecks = {{.blank = {QStringLiteral("txtIntestatario01")},
+                                .filled = {},
+                                .text = QStringLiteral(
+                                    "E' necessario compilare il primo campo relativo all'intestatario."),
+                                .title = QStringLiteral("Salvataggio non applicabile"),
+                                .focus = QStringLiteral("txtIntestatario01")}},
+                .rewritten = QStringLiteral("Le modifiche apportate all'intestatario n.{n} sono state inserite in "
+                                            "archivio."),
+                .appended = QString::fromUtf8("L'intestatario n.{n} è stato inserito in archivio."),
+                .saveFailedIcon = platform::MsgIcon::Critical,
+                .deleteNew = QString::fromUtf8(
+                    "La cancellazione può essere applicata soltanto ad una scheda già presente in archivio."),
+                .confirmDelete = QStringLiteral("Si vuole proprio cancellare l'intestatario n.{n}?"),
+                .confirmTitle = QStringLiteral("Conferma eliminazione scheda"),
+                .deleted = QString::fromUtf8("La scheda è stata rimossa dall'archivio."),
+                .deleteFailed = QStringLiteral("Impossibile eliminare la scheda."),
+                .newClears = everyBox(),
+                .firstBox = QStringLiteral("txtIntestatario01"),
+            },
+        .wordTitle = QStringLiteral("SCHEDA INTESTATARIO"),
+        .wordFileBase = QStringLiteral("Scheda intestatario"),
+        .wordRows = {{QStringLiteral("Intestatario:"), {QStringLiteral("txtIntestatario01"),
+                                                        QStringLiteral("txtIntestatario02")}},
+                     {QStringLiteral("C/C n."), {QStringLiteral("txtCC")}},
+                     {QStringLiteral("Tel. casa:"), {QStringLiteral("txtCas")}},
+                     {QStringLiteral("Tel. ufficio:"), {QStringLiteral("txtUff")}},
+                     {QStringLiteral("Fax:"), {QStringLiteral("txtFax")}},
+                     {QStringLiteral("Cellulare:"), {QStringLiteral("txtCel")}},
+                     {QStringLiteral("E-mail:"), {QStringLiteral("txtEma")}},
+                     {QStringLiteral("Partita IVA:"), {QStringLiteral("txtIva")}},
+                     {QStringLiteral("Codice fiscale:"), {QStringLiteral("txtCodFisc")}},
+                     {QStringLiteral("Carta di credito:"), {QStringLiteral("txtCarta")}},
+                     {QStringLiteral("Note:"), {QStringLiteral("txtNot")}}},
+        .help = &HelpCatalogue::AddressBook,
+    };
+    return table;
+}
+
+frmIntestatari::frmIntestatari() : ContactCard(PayeeCardTable(), kNamesHeight) {
+    setObjectName(QStringLiteral("frmIntestatari"));
+    QFont big(QStringLiteral("Verdana"));
+    big.setPointSizeF(9.75);
+
+    fraIntestatario = new QGroupBox(QStringLiteral(" Intestatario: "), content());
+    place(fraIntestatario, 120, 60, kWidth - 480, kNamesHeight - 120);
+    txtIntestatario01 = new TextBox(fraIntestatario);
+    txtIntestatario01->setObjectName(QStringLiteral("txtIntestatario01"));
+    txtIntestatario01->setAccessibleName(QStringLiteral("Intestatario, riga 1"));
+    place(txtIntestatario01, 150, 300, 6600, 360);
+    txtIntestatario02 = new TextBox(fraIntestatario);
+    txtIntestatario02->setObjectName(QStringLiteral("txtIntestatario02"));
+    txtIntestatario02->setAccessibleName(QStringLiteral("Intestatario, riga 2"));
+    place(txtIntestatario02, 150, 720, 6600, 360);
+    lblInfo = new QLabel(QStringLiteral("C/C n."), fraIntestatario);
+    place(lblInfo, 150, 1200, 900, 360);
+    txtCC = new TextBox(fraIntestatario);
+    txtCC->setObjectName(QStringLiteral("txtCC"));
+    txtCC->setAccessibleName(QStringLiteral("C/C n."));
+    lblInfo->setBuddy(txtCC);
+    place(txtCC, 1080, 1170, 2400, 360);
+
+    txtIntestatario01->setMaxLength(34);
+    txtIntestatario02->setMaxLength(34);
+    txtCC->setMaxLength(12);
+    finishBoxes({txtIntestatario01, txtIntestatario02, txtCC});
+    setCard(std::make_unique<RecordCard<PayeeRecord>>(*this, lblPosizione, PayeeBoxes, PayeeCardTable().twin));
+    for (TextBox* box : {txtIntestatario01, txtIntestatario02, txtCC})
+        box->setFont(big);
+    UpperCaseLetter(txtIntestatario01);
+    UpperCaseLetter(txtIntestatario02);
+    DigitsOnly(txtCC, DigitsNotice());
+
+    centreOnScreen();
+}
+
+void frmIntestatari::showLookup() { Forms::get<frmFindIntestatario>().ShowModal(); }
