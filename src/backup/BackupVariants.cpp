@@ -6,6 +6,8 @@
 #include "common/Settings.h"
 #include "platform/FileCopy.h"
 #include "platform/UserLocale.h"
+#include "registers/payees/frmIntestatari.h"
+#include "registers/reasons/frmCausali.h"
 #include "slips/frmSelezione.h"
 
 #include <QComboBox>
@@ -53,6 +55,13 @@ BackupVariant registerRow(BackupArchive archive, const QString& word, const QStr
     return v;
 }
 
+// A register's row whose restore empties its card.
+template <class Card>
+BackupVariant clearingCard(BackupVariant v) {
+    v.afterRestore = [] { ClearRegisterForm(Forms::get<Card>()); };
+    return v;
+}
+
 BackupVariant yearRow() {
     BackupVariant v{};
     v.archive = BackupArchive::Year;
@@ -93,12 +102,12 @@ BackupVariant yearRow() {
 BackupVariant& Variant(BackupArchive archive) {
     static BackupVariant rows[] = {
         yearRow(),
-        registerRow<frmBakClientiCS, frmBakClientiCS01, frmRipClientiCS01>(
+        clearingCard<frmCausali>(registerRow<frmBakClientiCS, frmBakClientiCS01, frmRipClientiCS01>(
             BackupArchive::Reasons, QStringLiteral("causali"), QStringLiteral("Causali.cdb"), 1330,
-            QStringLiteral(".bkc")),
-        registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
+            QStringLiteral(".bkc"))),
+        clearingCard<frmIntestatari>(registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
             BackupArchive::Payees, QStringLiteral("intestatari"), QStringLiteral("Intestatari.idb"), 853,
-            QStringLiteral(".bki")),
+            QStringLiteral(".bki"))),
         registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
             BackupArchive::Payers, QStringLiteral("esecutori"), QStringLiteral("Esecutori.edb"), 864,
             QStringLiteral(".bke")),

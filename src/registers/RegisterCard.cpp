@@ -60,6 +60,7 @@ RegisterCard::RegisterCard(const RegisterCardTable& table, int contentHeightTwip
     cmdIndietro =
         tool(this, Pictures::browseArrow(Pictures::Browse::Previous, arrow), QStringLiteral(" Scheda precedente "));
     lblPosizione = new QLabel(this);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setFrameShape(QFrame::Panel);
     lblPosizione->setFrameShadow(QFrame::Sunken);
     lblPosizione->setAlignment(Qt::AlignCenter);
@@ -122,6 +123,10 @@ void RegisterCard::cmdWord_Click() {
         first->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (table_.wordCard) {
+        WriteCardToWord(table_.wordCard(*this));
+        return;
+    }
     WordCard card{table_.wordTitle, table_.wordFileBase, {}};
     for (const WordRow& row : table_.wordRows) {
         QStringList parts;
@@ -133,8 +138,8 @@ void RegisterCard::cmdWord_Click() {
 }
 
 void RegisterCard::cmdBackup_Click() {
-    // The register's backup wizard comes with the backup step; until then
-    // the button does nothing.
+    if (table_.backupWizard)
+        table_.backupWizard().ShowModal();
 }
 
 void RegisterCard::cmdGuida_Click() { ShowHelpTopic(table_.help()); }

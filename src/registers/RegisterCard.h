@@ -3,13 +3,14 @@
 // new, save, delete, find, Word export, backup, help and close. The payee,
 // payer and reason cards are this one window on the record-card design, each
 // with a table of its own: the card's twin row (title, files, the texts that
-// name its record), its Word title and rows, its help topic; and the binding
-// table of its record's boxes.
+// name its record), its Word title and rows, its help topic, its backup
+// wizard; and the binding table of its record's boxes.
 
 #include "common/Controls.h"
 #include "common/Form.h"
 #include "common/PictureButton.h"
 #include "common/RecordCard.h"
+#include "registers/CardExport.h"
 #include "shell/HelpTopics.h"
 
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -34,6 +36,12 @@ struct RegisterCardTable {
     QString wordFileBase; // "Scheda intestatario"
     QList<WordRow> wordRows;
     HelpTopic (*help)();
+    // The Word document of the card as it stands, for a card whose rows are
+    // more than boxes joined by line breaks; empty: made from `wordRows`.
+    std::function<WordCard(const QWidget& card)> wordCard = {};
+    // The first step of the register's backup wizard; none: the button does
+    // nothing.
+    Form& (*backupWizard)() = nullptr;
 };
 
 // Connects each button's click to its handler of the window.

@@ -345,6 +345,7 @@ TEST_P(BackupWizard, RestorePutsTheBackupInPlaceAfterTheQuestion) {
     writeFile(backupPath, backup);
     writeFile(live(), records(2, v().length, 5));
     int restored = 0;
+    const auto cardHook = Variant(v().archive).afterRestore;
     Variant(v().archive).afterRestore = [&] { ++restored; };
     tp.messages.answers = {MsgAnswer::No, MsgAnswer::Yes};
     openStep(true, [&](CopyStep& s) {
@@ -377,7 +378,7 @@ TEST_P(BackupWizard, RestorePutsTheBackupInPlaceAfterTheQuestion) {
         s.cmdEffettua->click(); // Yes
         EXPECT_FALSE(stillOpen(s));
     });
-    Variant(v().archive).afterRestore = {};
+    Variant(v().archive).afterRestore = cardHook;
     EXPECT_EQ(bytesOf(live()), backup);
     EXPECT_EQ(restored, 1);
     ASSERT_EQ(tp.messages.shown.size(), 3u);
@@ -396,6 +397,7 @@ TEST_P(BackupWizard, RestoreRefusesABackupOfBrokenRecordsAndSurvivesBadChoices) 
     const QString odd = folder + "/strano" + v().extension;
     writeFile(odd, QByteArray(1000, 'x'));
     int restored = 0;
+    const auto cardHook = Variant(v().archive).afterRestore;
     Variant(v().archive).afterRestore = [&] { ++restored; };
     openStep(true, [&](CopyStep& s) {
         tp.choosers.fileAnswers = {odd, live()};
@@ -416,7 +418,7 @@ TEST_P(BackupWizard, RestoreRefusesABackupOfBrokenRecordsAndSurvivesBadChoices) 
         s.cmdEffettua->click();
         EXPECT_FALSE(stillOpen(s));
     });
-    Variant(v().archive).afterRestore = {};
+    Variant(v().archive).afterRestore = cardHook;
     EXPECT_EQ(bytesOf(live()), before);
     EXPECT_EQ(restored, 1);
 }
@@ -427,6 +429,7 @@ TEST_P(BackupWizard, EveryRestoreFailureIsToldAndLeavesTheArchive) {
     const QString backupPath = folder + "/" + v().backupFile;
     writeFile(backupPath, records(4, v().length, 8));
     int restored = 0;
+    const auto cardHook = Variant(v().archive).afterRestore;
     Variant(v().archive).afterRestore = [&] { ++restored; };
     const struct {
         int error;
@@ -467,7 +470,7 @@ TEST_P(BackupWizard, EveryRestoreFailureIsToldAndLeavesTheArchive) {
         ASSERT_EQ(tp.messages.shown.size(), 1u);
         EXPECT_EQ(tp.messages.last().title, "Ripristino terminato");
     });
-    Variant(v().archive).afterRestore = {};
+    Variant(v().archive).afterRestore = cardHook;
     EXPECT_EQ(restored, 1);
     EXPECT_TRUE(QFile::exists(live()));
     EXPECT_EQ(bytesOf(live()), QByteArray());

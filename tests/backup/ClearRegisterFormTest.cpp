@@ -76,6 +76,7 @@ TEST(ClearRegisterForm, ARestoreThroughTheWizardClearsTheCardBeneath) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(backup);
     }
+    const auto cardHook = Variant(BackupArchive::Payees).afterRestore;
     Variant(BackupArchive::Payees).afterRestore = [] { ClearRegisterForm(Forms::get<TestCard>()); };
     tp.choosers.fileAnswers = {tp.path("copie/Backup_intestatari_1_1_2027.bki")};
     tp.messages.answers = {platform::MsgAnswer::Yes};
@@ -91,7 +92,7 @@ TEST(ClearRegisterForm, ARestoreThroughTheWizardClearsTheCardBeneath) {
         first.cmdAvanti->click();
     });
     Variant(BackupArchive::Payees).firstStep().ShowModal();
-    Variant(BackupArchive::Payees).afterRestore = {};
+    Variant(BackupArchive::Payees).afterRestore = cardHook;
     EXPECT_EQ(card.boxes[0]->text(), "");
     EXPECT_FALSE(card.sides[2]->isEnabled());
     QFile live(tp.path("Intestatari.idb"));

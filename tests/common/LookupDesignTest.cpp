@@ -1,10 +1,12 @@
-// The lookup design, run over each twin's table: the slip search's now, the
-// registers' as they come (add a row to LookupTwins).
+// The lookup design, run over each twin's table: the slip search's and the
+// registers' (add a row to LookupTwins as one comes).
 
 #include "common/Lookup.h"
 #include "common/PayeeRecord.h"
+#include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
 #include "registers/payees/frmFindIntestatario.h"
+#include "registers/reasons/frmFindCausale.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
 #include "support/RecordingPrinter.h"
@@ -107,6 +109,24 @@ struct PayeeTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("Elenco intestatari"); }
+};
+
+struct ReasonTwin {
+    using Record = ReasonRecord;
+    static const LookupTable<ReasonRecord>& table() { return ReasonLookupTable(); }
+    static QString archive() { return QStringLiteral("Causali.cdb"); }
+    static void prepare() {}
+    // Record n; every third has no second line, every fourth no amount.
+    static ReasonRecord sample(int n) {
+        ReasonRecord r;
+        r.Reason1 = QStringLiteral("CAUSALE %1").arg(QChar(u'Z' - n));
+        r.Reason2 = n % 3 ? QStringLiteral("RIGA %1").arg(n) : QString();
+        r.Euros = n % 4 ? QString::number(100 - n * 9) : QString();
+        r.Cents = n % 4 ? QStringLiteral("50") : QString();
+        r.Notes = QStringLiteral("nota %1").arg(n);
+        return r;
+    }
+    static QString printTitle() { return QStringLiteral("Elenco causali"); }
 };
 
 // A bare lookup window: the shared controls, a button per mode of the
@@ -224,7 +244,7 @@ protected:
     }
 };
 
-using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin>;
+using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin, ReasonTwin>;
 TYPED_TEST_SUITE(LookupDesign, LookupTwins);
 
 TYPED_TEST(LookupDesign, OpensOnTheFirstLayoutWithEveryRecordOnceAndAllButtonsEnabled) {

@@ -1,5 +1,6 @@
 #include "registers/payees/frmIntestatari.h"
 
+#include "backup/BackupWindows.h"
 #include "common/FieldRules.h"
 #include "common/PayeeRecord.h"
 #include "common/ProgramFiles.h"
@@ -62,6 +63,7 @@ const RegisterCardTable& PayeeCardTable() {
                      {QStringLiteral("Carta di credito:"), {QStringLiteral("txtCarta")}},
                      {QStringLiteral("Note:"), {QStringLiteral("txtNot")}}},
         .help = &HelpCatalogue::AddressBook,
+        .backupWizard = []() -> Form& { return Forms::get<frmBakClientiIN>(); },
     };
     return table;
 }

@@ -1,7 +1,10 @@
 #pragma once
-// The reason card's row of the record-card design: its title, the register
-// "Causali.cdb", the three save checks and the texts of save and delete.
+// The reason card's table of the register card: its title, the register
+// "Causali.cdb", the three save checks and the texts of save and delete, the
+// Word document (Part of ReasonExport) and the register's backup wizard.
 
-#include "common/RecordCard.h"
+#include "registers/RegisterCard.h"
 
+const RegisterCardTable& ReasonCardTable();
+// The card's twin row of the record-card design.
 const CardTwin& ReasonCardTwin();

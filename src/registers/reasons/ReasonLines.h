@@ -1,22 +1,14 @@
 #pragma once
-// The reason lookups' four list layouts ("carica", "desc01", "desc02",
-// "importo"): which records each lists and the line it makes of a record.
-// Every field is used without its surrounding blanks; every line ends with
-// "  [ Rec. <n> ]". The pieces are joined whatever they hold, so an empty
-// second line leaves its joining blank and a reason without amount shows
-// "€ ," in the first three layouts.
+// The lines of the reason lookups' four layouts ("carica", "desc01",
+// "desc02", "importo") and which records each lists. Every field is used
+// without its surrounding blanks; every line ends with "  [ Rec. <n> ]". The
+// pieces are joined whatever they hold, so an empty second line leaves its
+// joining blank and a reason without amount shows "€ ," in the first three
+// layouts.
 
 #include "common/ReasonRecord.h"
 
 #include <QString>
-
-#include <array>
-
-struct ReasonLayout {
-    const char* mode;                                  // the lookup's LookupMode
-    bool (*listed)(const ReasonRecord& record);        // the build's filter
-    QString (*line)(const ReasonRecord& record, qint64 number);
-};
 
 namespace ReasonLines {
 
@@ -34,15 +26,3 @@ bool HasReason2(const ReasonRecord& record);
 bool HasEuros(const ReasonRecord& record);
 
 } // namespace ReasonLines
-
-// The four layouts, the opening one first.
-inline constexpr std::array<ReasonLayout, 4> kReasonLayouts{{
-    {"carica", &ReasonLines::Every, &ReasonLines::Full},
-    {"desc01", &ReasonLines::Every, &ReasonLines::ByReason1},
-    {"desc02", &ReasonLines::HasReason2, &ReasonLines::ByReason2},
-    {"importo", &ReasonLines::HasEuros, &ReasonLines::ByAmount},
-}};
-
-// The layout of a LookupMode (compared after trimming its blanks); nullptr
-// for any other text.
-const ReasonLayout* FindReasonLayout(const QString& mode);

@@ -33,7 +33,7 @@ protected:
             f.write(r.encode());
         f.write(tail);
     }
-    static QStringList lines(const ::ReasonLookup& f) { return ListLines(*f.lstCausali); }
+    static QStringList lines(const RegisterLookup& f) { return ListLines(*f.lstCausali); }
     frmBollettini& slipForm() {
         frmBollettini& slip = Forms::get<frmBollettini>();
         slip.lblFile->setText("2026");

@@ -2,6 +2,7 @@
 
 #include "common/ReasonRecord.h"
 #include "registers/reasons/ReasonLines.h"
+#include "registers/reasons/frmFindCausale.h"
 #include "registers/reasons/ReasonSamples.h"
 
 #include <gtest/gtest.h>
@@ -72,11 +73,22 @@ TEST(ReasonLines, AReasonWithoutAmountOrSecondLineKeepsItsSeparators) {
 }
 
 TEST(ReasonLines, ModesFindTheirLayoutAfterTrimmingBlanksOnly) {
-    ASSERT_NE(FindReasonLayout(" importo "), nullptr);
-    EXPECT_EQ(FindReasonLayout(" importo ")->line, &ReasonLines::ByAmount);
-    EXPECT_EQ(FindReasonLayout("carica")->line, &ReasonLines::Full);
-    EXPECT_EQ(FindReasonLayout("desc02")->listed, &ReasonLines::HasReason2);
-    EXPECT_EQ(FindReasonLayout("Importo"), nullptr) << "case counts";
-    EXPECT_EQ(FindReasonLayout("\timporto"), nullptr);
-    EXPECT_EQ(FindReasonLayout(""), nullptr);
+    const LookupTable<ReasonRecord>& table = ReasonLookupTable();
+    using Line = QString (*)(const ReasonRecord&, qint64);
+    using Listed = bool (*)(const ReasonRecord&);
+    const auto* amount = LookupModeNamed(table, QStringLiteral(" importo "));
+    ASSERT_NE(amount, nullptr);
+    ASSERT_NE(amount->line.target<Line>(), nullptr);
+    EXPECT_EQ(*amount->line.target<Line>(), &ReasonLines::ByAmount);
+    const auto* full = LookupModeNamed(table, QStringLiteral("carica"));
+    ASSERT_NE(full, nullptr);
+    ASSERT_NE(full->line.target<Line>(), nullptr);
+    EXPECT_EQ(*full->line.target<Line>(), &ReasonLines::Full);
+    const auto* second = LookupModeNamed(table, QStringLiteral("desc02"));
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second->lists.target<Listed>(), nullptr);
+    EXPECT_EQ(*second->lists.target<Listed>(), &ReasonLines::HasReason2);
+    EXPECT_EQ(LookupModeNamed(table, QStringLiteral("Importo")), nullptr) << "case counts";
+    EXPECT_EQ(LookupModeNamed(table, QStringLiteral("\timporto")), nullptr);
+    EXPECT_EQ(LookupModeNamed(table, QString()), nullptr);
 }
