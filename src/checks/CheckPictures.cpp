@@ -1,27 +1,28 @@
 #include "checks/CheckPictures.h"
 
+#include "common/Pictures.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace CheckPictures {
 
 namespace {
 
-QPixmap canvas(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
-    return pm;
-}
+using Pictures::canvas;
 
+// A plain sheet written from two units below its top to a unit above its
+// bottom.
 void writtenSheet(QPainter& p, qreal u, const QRectF& r) {
     p.setPen(QPen(QColor(80, 80, 80), qMax(1.0, u * 0.5)));
     p.setBrush(Qt::white);
     p.drawRect(r);
-    p.setPen(QPen(QColor(0, 0, 128), qMax(1.0, u * 0.4)));
-    for (qreal y = r.top() + 2 * u; y < r.bottom() - u; y += 2 * u)
-        p.drawLine(QPointF(r.left() + u, y), QPointF(r.right() - u, y));
+    Pictures::writtenLines(p, u, r.left() + u, r.top() + 2 * u, r.width() - 2 * u,
+                           int(std::ceil((r.height() - 3 * u) / (2 * u))));
 }
 
 } // namespace

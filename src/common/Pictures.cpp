@@ -78,13 +78,13 @@ QPixmap banner(const QString& text, const QColor& fore, const QColor& back, int 
 
 namespace Pictures {
 
-namespace {
-
-QPixmap canvas(int width, int height, const QColor& fill = Qt::transparent) {
+QPixmap canvas(int width, int height, const QColor& fill) {
     QPixmap pm(width, height);
     pm.fill(fill);
     return pm;
 }
+
+namespace {
 
 // One row of empty character boxes, as printed on the slip.
 void boxRow(QPainter& p, qreal x, qreal y, int count, qreal cell, qreal height) {
@@ -393,13 +393,13 @@ QPixmap menuBanner(int width, int height) {
 
 namespace Pictures {
 
-namespace {
-
-QPixmap clearCanvas(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
-    return pm;
+void writtenLines(QPainter& p, qreal u, qreal left, qreal top, qreal width, int lines) {
+    p.setPen(QPen(QColor(0, 0, 128), qMax(1.0, u * 0.4)));
+    for (int i = 0; i < lines; ++i)
+        p.drawLine(QPointF(left, top + i * 2 * u), QPointF(left + width, top + i * 2 * u));
 }
+
+namespace {
 
 // A sheet of paper with a folded top-right corner, in a size x size square
 // scaled to 16 units.
@@ -418,12 +418,6 @@ void sheet(QPainter& p, qreal u, const QRectF& r) {
     p.setBrush(QColor(210, 210, 210));
     p.drawPolygon(QPolygonF{QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold),
                             QPointF(r.right(), r.top() + fold)});
-}
-
-void writtenLines(QPainter& p, qreal u, qreal left, qreal top, qreal width, int lines) {
-    p.setPen(QPen(QColor(0, 0, 128), qMax(1.0, u * 0.4)));
-    for (int i = 0; i < lines; ++i)
-        p.drawLine(QPointF(left, top + i * 2 * u), QPointF(left + width, top + i * 2 * u));
 }
 
 // A fat green arrow pointing right, its tail at x.
@@ -455,7 +449,7 @@ void cardBox(QPainter& p, qreal u, const QRectF& r) {
 } // namespace
 
 QPixmap postStamp(int width, int height) {
-    QPixmap pm = clearCanvas(width, height);
+    QPixmap pm = canvas(width, height);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -490,7 +484,7 @@ QPixmap postStamp(int width, int height) {
 }
 
 QPixmap newSheet(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -512,7 +506,7 @@ QPixmap newSheet(int size) {
 }
 
 QPixmap diskette(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -532,7 +526,7 @@ QPixmap diskette(int size) {
 }
 
 QPixmap magnifier(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -548,7 +542,7 @@ QPixmap magnifier(int size) {
 }
 
 QPixmap marginSheet(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -562,7 +556,7 @@ QPixmap marginSheet(int size) {
 }
 
 QPixmap printer(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -586,7 +580,7 @@ QPixmap printer(int size) {
 }
 
 QPixmap deleteSheet(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -602,7 +596,7 @@ QPixmap deleteSheet(int size) {
 }
 
 QPixmap cardImport(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -612,7 +606,7 @@ QPixmap cardImport(int size) {
 }
 
 QPixmap cardExport(int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;
@@ -622,7 +616,7 @@ QPixmap cardExport(int size) {
 }
 
 QPixmap browseArrow(Browse step, int size) {
-    QPixmap pm = clearCanvas(size, size);
+    QPixmap pm = canvas(size, size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = size / 16.0;

@@ -4,7 +4,14 @@
 #include <QColor>
 #include <QPixmap>
 
+class QPainter;
+
 namespace Pictures {
+// An empty picture to draw on: transparent, or filled with `fill`.
+QPixmap canvas(int width, int height, const QColor& fill = Qt::transparent);
+// `lines` writing lines in navy, two units apart, the first at `top`; a unit
+// is the picture's size / 16.
+void writtenLines(QPainter& p, qreal u, qreal left, qreal top, qreal width, int lines);
 // A question mark of the given colour on a grey square (the help icons).
 QPixmap helpIcon(const QColor& mark, int size = 32);
 // A padlock in front of a written sheet (the show / hide password picture).

@@ -3,6 +3,7 @@
 #include "backup/BackupWindows.h"
 #include "common/FieldRules.h"
 #include "common/Pictures.h"
+#include "common/YearFrame.h"
 #include "platform/Messages.h"
 #include "printing/frmImposta.h"
 #include "shell/frmHelpForm.h"
@@ -19,21 +20,6 @@
 using namespace platform;
 
 namespace {
-
-// The notice for anything but four digits.
-Notice YearNotice() {
-    return {QStringLiteral("Indicare l'anno solare utilizzando quattro cifre."),
-            QStringLiteral("Attenzione: formato anno solare non valido"), MsgIcon::Information};
-}
-
-bool isFourDigits(const QString& text) {
-    if (text.size() != 4)
-        return false;
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
 
 // A tool of the right-hand panel: its picture button and the caption beneath.
 void placeTool(QAbstractButton* button, QLabel* caption, int left, int top) {
@@ -65,27 +51,10 @@ frmSelezione::frmSelezione() : Form(Kind::TopLevel) {
     cmdLogo->setCursor(Qt::ArrowCursor);
     place(cmdLogo, 120, 120, 7200, 780);
 
-    fraAnno = new QGroupBox(QStringLiteral(" Specificare un anno solare : "), picContainer);
-    QFont frameFont(QStringLiteral("Verdana"));
-    frameFont.setPointSizeF(9.75);
-    fraAnno->setFont(frameFont);
-    place(fraAnno, 120, 1020, 4080, 1920);
-
-    imgCalendario = new QLabel(fraAnno);
-    imgCalendario->setPixmap(Pictures::calendar(tw(1080), tw(1200)));
-    place(imgCalendario, 240, 420, 1080, 1200);
-
-    txtAnno = new TextBox(fraAnno);
-    txtAnno->setMaxLength(4);
-    txtAnno->setAlignment(Qt::AlignCenter);
-    QFont yearFont(QStringLiteral("Verdana"));
-    yearFont.setPointSize(24);
-    yearFont.setBold(true);
-    txtAnno->setFont(yearFont);
-    txtAnno->setForeColor(Colors::Navy);
-    txtAnno->setBackColor(Colors::WindowBackground);
-    txtAnno->setAccessibleName(fraAnno->title().trimmed());
-    place(txtAnno, 1500, 600, 2340, 840);
+    const YearFrame year = CreateYearFrame(picContainer);
+    fraAnno = year.frame;
+    imgCalendario = year.calendar;
+    txtAnno = year.year;
 
     cmdAnno = new QPushButton(QStringLiteral("Apri archivio"), picContainer);
     cmdAnno->setEnabled(false);
@@ -152,17 +121,7 @@ void frmSelezione::wire() {
 
 void frmSelezione::Form_Load() { txtAnno->setText(QDate::currentDate().toString(QStringLiteral("yyyy"))); }
 
-QString frmSelezione::checkedYear() {
-    const QString year = txtAnno->text().trimmed();
-    // The year names the archive file: nothing but four digits may pass,
-    // whatever way the text reached the box.
-    if (isFourDigits(year))
-        return year;
-    const Notice notice = YearNotice();
-    MsgBox(notice.text, notice.icon, MsgButtons::OK, notice.title);
-    txtAnno->setFocus(Qt::OtherFocusReason);
-    return QString();
-}
+QString frmSelezione::checkedYear() { return CheckedYear(txtAnno); }
 
 void frmSelezione::cmdAnno_Click() {
     const QString year = checkedYear();

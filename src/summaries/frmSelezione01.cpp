@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/PictureButton.h"
 #include "common/Pictures.h"
+#include "common/YearFrame.h"
 #include "platform/Messages.h"
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
@@ -15,21 +16,6 @@
 #include <QFont>
 
 using namespace platform;
-
-namespace {
-
-Notice YearNotice() {
-    return {QStringLiteral("Indicare l'anno solare utilizzando quattro cifre."),
-            QStringLiteral("Attenzione: formato anno solare non valido"), MsgIcon::Information};
-}
-
-// The year names the archive file: four digits 0-9 and nothing else.
-bool isFourDigits(const QString& text) {
-    return text.size() == 4 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-} // namespace
 
 frmSelezione01::frmSelezione01() : Form(Kind::TopLevel) {
     setObjectName(QStringLiteral("frmSelezione01"));
@@ -47,27 +33,10 @@ frmSelezione01::frmSelezione01() : Form(Kind::TopLevel) {
     cmdLogo->setCursor(Qt::ArrowCursor);
     place(cmdLogo, 120, 120, 5640, 780);
 
-    fraAnno = new QGroupBox(QStringLiteral(" Specificare un anno solare : "), picContainer);
-    QFont frameFont(QStringLiteral("Verdana"));
-    frameFont.setPointSizeF(9.75);
-    fraAnno->setFont(frameFont);
-    place(fraAnno, 120, 1020, 4080, 1920);
-
-    imgCalendario = new QLabel(fraAnno);
-    imgCalendario->setPixmap(Pictures::calendar(tw(1080), tw(1200)));
-    place(imgCalendario, 240, 420, 1080, 1200);
-
-    txtAnno = new TextBox(fraAnno);
-    txtAnno->setMaxLength(4);
-    txtAnno->setAlignment(Qt::AlignCenter);
-    QFont yearFont(QStringLiteral("Verdana"));
-    yearFont.setPointSize(24);
-    yearFont.setBold(true);
-    txtAnno->setFont(yearFont);
-    txtAnno->setForeColor(Colors::Navy);
-    txtAnno->setBackColor(Colors::WindowBackground);
-    txtAnno->setAccessibleName(fraAnno->title().trimmed());
-    place(txtAnno, 1500, 600, 2340, 840);
+    const YearFrame year = CreateYearFrame(picContainer);
+    fraAnno = year.frame;
+    imgCalendario = year.calendar;
+    txtAnno = year.year;
 
     cmdAnno = new QPushButton(QStringLiteral("Avanti >>"), picContainer);
     cmdAnno->setEnabled(false);
@@ -113,13 +82,9 @@ void frmSelezione01::wire() {
 void frmSelezione01::Form_Load() { txtAnno->setText(QDate::currentDate().toString(QStringLiteral("yyyy"))); }
 
 void frmSelezione01::cmdAnno_Click() {
-    const QString year = txtAnno->text().trimmed();
-    if (!isFourDigits(year)) {
-        const Notice notice = YearNotice();
-        MsgBox(notice.text, notice.icon, MsgButtons::OK, notice.title);
-        txtAnno->setFocus(Qt::OtherFocusReason);
+    const QString year = CheckedYear(txtAnno);
+    if (year.isEmpty())
         return;
-    }
     frmRiepiloghi& summary = Forms::get<frmRiepiloghi>();
     summary.lblFile->setText(year);
     summary.setWindowTitle(QStringLiteral(" Riepilogo versamenti anno solare ") + year);

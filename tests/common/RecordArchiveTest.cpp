@@ -1,16 +1,12 @@
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
+#include "support/OrdinaryUser.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/wait.h>
-#include <unistd.h>
-
 
 namespace {
 
@@ -33,20 +29,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-// Runs a check as an ordinary user, so that file permissions hold even when
-// the tests run as root.
-bool asOrdinaryUser(const std::function<bool()>& check) {
-    if (::geteuid() != 0)
-        return check();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 class RecordArchiveTest : public ::testing::Test {
