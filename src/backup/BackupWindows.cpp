@@ -23,11 +23,7 @@ constexpr unsigned int kOptionChosen = 0x0000FF; // red
 constexpr unsigned int kStepGrey = 0xC0C0C0;
 
 // ------------------------------------------------------------ pictures
-QPixmap canvas(int width, int height) {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
+using Pictures::canvas;
 
 // An arrow pointing right (Avanti) or left (Indietro).
 QPixmap arrow(int size, bool right) {
