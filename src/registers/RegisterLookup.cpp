@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kWidth = 7440, kPanelHeight = 5700, kBottom = 5880, kPicture = 480;
+constexpr int kPicture = 480;
 
 QFont verdana(qreal points) {
     QFont font(QStringLiteral("Verdana"));
@@ -18,12 +18,19 @@ QFont verdana(qreal points) {
 
 } // namespace
 
-RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeading) : Form(Kind::Dialog) {
+RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeading, const LookupLook& look)
+    : Form(Kind::Dialog), width_(look.width) {
+    // The panel fills the window above the bottom row of print picture,
+    // count and close picture; the list takes what the panel leaves.
+    const int kWidth = look.width;
+    const int kBottom = look.height - kPicture - 120;
+    const int kPanelHeight = kBottom - 180;
     setWindowTitle(title);
-    setClientSizeTwips(kWidth, kBottom + kPicture + 120);
+    setClientSizeTwips(kWidth, look.height);
+    setBackColor(look.back);
     setFont(verdana(8.25));
 
-    picContainer = new Panel(this, Colors::LightGrey);
+    picContainer = new Panel(this, look.back);
     place(picContainer, 0, 0, kWidth, kPanelHeight);
 
     cmdLogo = new PictureButton(picContainer, CardPictures::lookupBanner(tw(kWidth - 240), tw(720)),
@@ -45,17 +52,20 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
     lstCausali->setSelectionMode(QAbstractItemView::SingleSelection);
     lstCausali->setTextElideMode(Qt::ElideNone);
     lstCausali->setAccessibleName(title.trimmed());
-    place(lstCausali, 120, 2280, kWidth - 240, 3000);
+    place(lstCausali, 120, 2280, kWidth - 240, kPanelHeight - 2700);
 
     lblFaiClic = new PictureButton(QStringLiteral("Fare doppio clic sulla voce selezionata"), picContainer);
     lblFaiClic->setForeColor(Colors::DarkRed);
     lblFaiClic->setVisible(false);
-    place(lblFaiClic, 120, 5340, kWidth - 240, 270);
+    place(lblFaiClic, 120, kPanelHeight - 360, kWidth - 240, 270);
 
     cmdGuida = PictureButton::raised(this, Pictures::printer(tw(kPicture)), QStringLiteral(" Stampa "));
     place(cmdGuida, 240, kBottom, kPicture, kPicture);
     lblTrovati = new QLabel(QStringLiteral("0 schede trovate"), this);
     lblTrovati->setAlignment(Qt::AlignCenter);
+    QPalette countColours = lblTrovati->palette();
+    countColours.setColor(QPalette::WindowText, vbColor(look.count));
+    lblTrovati->setPalette(countColours);
     place(lblTrovati, 960, kBottom + 120, kWidth - 1920, 270);
     cmdChiudi = PictureButton::raised(this, Pictures::redCross(tw(kPicture), tw(kPicture)), QStringLiteral(" Chiudi "));
     place(cmdChiudi, kWidth - 240 - kPicture, kBottom, kPicture, kPicture);
@@ -69,7 +79,7 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
 
 void RegisterLookup::placeModeButtons(const std::vector<QPushButton*>& buttons) {
     QPushButton** named[] = {&cmdCategoria, &cmdDescrizione, &cmdPagamento};
-    const int buttonWidth = (kWidth - 240 - 480) / 3;
+    const int buttonWidth = (width_ - 240 - 480) / 3;
     int left = 120;
     for (std::size_t i = 0; i < buttons.size() && i < 3; ++i) {
         *named[i] = buttons[i];

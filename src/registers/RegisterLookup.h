@@ -18,6 +18,14 @@
 
 #include <memory>
 
+// The window's size and colours where a twin has its own.
+struct LookupLook {
+    int width = 7440;                       // client area, twips
+    int height = 6480;
+    unsigned int back = Colors::LightGrey;  // window and panel
+    unsigned int count = Colors::Black;     // the "n schede trovate" caption
+};
+
 class RegisterLookup : public Form {
     Q_OBJECT
 public:
@@ -50,7 +58,7 @@ public:
     void cmdChiudi_Click();
 
 protected:
-    RegisterLookup(const QString& title, const QString& bannerHeading);
+    RegisterLookup(const QString& title, const QString& bannerHeading, const LookupLook& look = {});
     void Form_Load() override;
 
     // The twin's table and pick target: its three mode buttons are made, in
@@ -69,4 +77,5 @@ private:
     void wire();
 
     std::unique_ptr<LookupListBase> lookup_;
+    int width_; // client width, twips
 };

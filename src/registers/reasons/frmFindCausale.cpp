@@ -9,6 +9,8 @@
 namespace {
 
 const QString kBanner = QStringLiteral("Archivio causali");
+// The reason lookups' own window: 5880 x 6360 twips on grey, the count in white.
+const LookupLook kReasonLook{.width = 5880, .height = 6360, .back = 0xC0C0C0, .count = Colors::White};
 
 // The slip form's reason, and its amount only when the reason has euros (the
 // boxes' change handling then gives the words and the cents copy).
@@ -42,7 +44,7 @@ const LookupTable<ReasonRecord>& ReasonLookupTable() {
     return table;
 }
 
-frmFindCausale::frmFindCausale() : RegisterLookup(QStringLiteral(" Trova causale"), kBanner) {
+frmFindCausale::frmFindCausale() : RegisterLookup(QStringLiteral(" Trova causale"), kBanner, kReasonLook) {
     setObjectName(QStringLiteral("frmFindCausale"));
     setTable<ReasonRecord>(ReasonLookupTable(), [](const ReasonRecord& reason, qint64 number) {
         frmCausali& card = Forms::get<frmCausali>();
@@ -50,7 +52,7 @@ frmFindCausale::frmFindCausale() : RegisterLookup(QStringLiteral(" Trova causale
     });
 }
 
-frmFindCausale01::frmFindCausale01() : RegisterLookup(QStringLiteral(" Importa dati causale"), kBanner) {
+frmFindCausale01::frmFindCausale01() : RegisterLookup(QStringLiteral(" Importa dati causale"), kBanner, kReasonLook) {
     setObjectName(QStringLiteral("frmFindCausale01"));
     setTable<ReasonRecord>(ReasonLookupTable(), [](const ReasonRecord& reason, qint64) {
         WriteImport<ReasonRecord>(Forms::get<frmBollettini>(), kSlipImport, reason);

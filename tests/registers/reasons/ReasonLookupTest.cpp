@@ -244,3 +244,15 @@ TEST_F(ReasonLookups, ListsMoreReasonsThanASignedSixteenBitCount) {
     f.lstCausali_DblClick();
     EXPECT_EQ(Forms::get<frmCausali>().lblPosizione->text(), " 32770");
 }
+
+// The reason lookups keep their own window: 5880 x 6360 twips on grey, the
+// count in white; the list still ends above the bottom row.
+TEST_F(ReasonLookups, KeepTheirOwnWindowSizeAndColours) {
+    store({kWater});
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    EXPECT_EQ(f.size(), QSize(Form::tw(5880), Form::tw(6360)));
+    EXPECT_EQ(f.lblTrovati->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(f.picContainer->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_LT(f.lstCausali->geometry().bottom(), f.picContainer->geometry().bottom());
+    EXPECT_LT(f.picContainer->geometry().bottom(), f.lblTrovati->geometry().top());
+}
