@@ -60,6 +60,8 @@ RegisterCard::RegisterCard(const RegisterCardTable& table, int contentHeightTwip
     cmdIndietro =
         tool(this, Pictures::browseArrow(Pictures::Browse::Previous, arrow), QStringLiteral(" Scheda precedente "));
     lblPosizione = new QLabel(this);
+    // A register restore finds the record on show by this name.
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setFrameShape(QFrame::Panel);
     lblPosizione->setFrameShadow(QFrame::Sunken);
     lblPosizione->setAlignment(Qt::AlignCenter);
@@ -133,8 +135,8 @@ void RegisterCard::cmdWord_Click() {
 }
 
 void RegisterCard::cmdBackup_Click() {
-    // The register's backup wizard comes with the backup step; until then
-    // the button does nothing.
+    if (table_.backup)
+        table_.backup();
 }
 
 void RegisterCard::cmdGuida_Click() { ShowHelpTopic(table_.help()); }

@@ -34,6 +34,8 @@ struct RegisterCardTable {
     QString wordFileBase; // "Scheda intestatario"
     QList<WordRow> wordRows;
     HelpTopic (*help)();
+    // Shows the register's backup wizard; none: the button does nothing.
+    void (*backup)() = nullptr;
 };
 
 // Connects each button's click to its handler of the window.
