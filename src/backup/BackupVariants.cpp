@@ -6,6 +6,7 @@
 #include "common/Settings.h"
 #include "platform/FileCopy.h"
 #include "platform/UserLocale.h"
+#include "registers/payers/frmEsecutori.h"
 #include "slips/frmSelezione.h"
 
 #include <QComboBox>
@@ -50,6 +51,15 @@ BackupVariant registerRow(BackupArchive archive, const QString& word, const QStr
     v.firstStep = &window<First>;
     v.backupStep = &window<Backup>;
     v.restoreStep = &window<Restore>;
+    return v;
+}
+
+// A payer restore empties the payer card it was opened from.
+BackupVariant payersRow() {
+    BackupVariant v = registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
+        BackupArchive::Payers, QStringLiteral("esecutori"), QStringLiteral("Esecutori.edb"), 864,
+        QStringLiteral(".bke"));
+    v.afterRestore = [] { ClearRegisterForm(Forms::get<frmEsecutori>()); };
     return v;
 }
 
@@ -99,9 +109,7 @@ BackupVariant& Variant(BackupArchive archive) {
         registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
             BackupArchive::Payees, QStringLiteral("intestatari"), QStringLiteral("Intestatari.idb"), 853,
             QStringLiteral(".bki")),
-        registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
-            BackupArchive::Payers, QStringLiteral("esecutori"), QStringLiteral("Esecutori.edb"), 864,
-            QStringLiteral(".bke")),
+        payersRow(),
     };
     return rows[int(archive)];
 }

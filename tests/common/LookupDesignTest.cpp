@@ -3,8 +3,10 @@
 
 #include "common/Lookup.h"
 #include "common/PayeeRecord.h"
+#include "common/PayerRecord.h"
 #include "common/SlipRecord.h"
 #include "registers/payees/frmFindIntestatario.h"
+#include "registers/payers/frmFindEsecutore.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
 #include "support/RecordingPrinter.h"
@@ -107,6 +109,23 @@ struct PayeeTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("Elenco intestatari"); }
+};
+
+struct PayerTwin {
+    using Record = PayerRecord;
+    static const LookupTable<PayerRecord>& table() { return PayerLookupTable(); }
+    static QString archive() { return QStringLiteral("Esecutori.edb"); }
+    static void prepare() {}
+    // Record n; every other has no town, every third no VAT number.
+    static PayerRecord sample(int n) {
+        PayerRecord r;
+        r.Payer1 = QStringLiteral("ESECUTORE %1").arg(QChar(u'Z' - n));
+        r.Town = n % 2 ? QStringLiteral("LOCALITA %1").arg(QChar(u'A' + n)) : QString();
+        r.VatNumber = n % 3 ? QString::number(n).rightJustified(11, QLatin1Char('0')) : QString();
+        r.TaxCode = QStringLiteral("CF%1").arg(n);
+        return r;
+    }
+    static QString printTitle() { return QStringLiteral("Elenco esecutori"); }
 };
 
 // A bare lookup window: the shared controls, a button per mode of the
@@ -224,7 +243,7 @@ protected:
     }
 };
 
-using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin>;
+using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin, PayerTwin>;
 TYPED_TEST_SUITE(LookupDesign, LookupTwins);
 
 TYPED_TEST(LookupDesign, OpensOnTheFirstLayoutWithEveryRecordOnceAndAllButtonsEnabled) {
