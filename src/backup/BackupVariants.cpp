@@ -8,6 +8,7 @@
 #include "platform/UserLocale.h"
 #include "registers/payees/frmIntestatari.h"
 #include "registers/reasons/frmCausali.h"
+#include "registers/payers/frmEsecutori.h"
 #include "slips/frmSelezione.h"
 
 #include <QComboBox>
@@ -108,9 +109,9 @@ BackupVariant& Variant(BackupArchive archive) {
         clearingCard<frmIntestatari>(registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
             BackupArchive::Payees, QStringLiteral("intestatari"), QStringLiteral("Intestatari.idb"), 853,
             QStringLiteral(".bki"))),
-        registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
+        clearingCard<frmEsecutori>(registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
             BackupArchive::Payers, QStringLiteral("esecutori"), QStringLiteral("Esecutori.edb"), 864,
-            QStringLiteral(".bke")),
+            QStringLiteral(".bke"))),
     };
     return rows[int(archive)];
 }

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <span>
@@ -39,6 +40,15 @@ template <class R>
 void WriteBoxes(QWidget& form, std::span<const BoxBinding<R>> boxes, const R& record) {
     for (const BoxBinding<R>& b : boxes)
         SetBoxText(FindBox(form, QString::fromLatin1(b.box)), record.*b.field);
+}
+
+// The boxes' names, in field order.
+template <class R>
+QStringList BoxNames(std::span<const BoxBinding<R>> boxes) {
+    QStringList names;
+    for (const BoxBinding<R>& b : boxes)
+        names << QString::fromLatin1(b.box);
+    return names;
 }
 
 // Writes the record on show into lblPosizione: a blank and the digits.

@@ -82,6 +82,16 @@ QString JoinedLine(std::initializer_list<QStringView> pieces);
 // The register lookups' line tail: "  [ Rec. ", n, " ]".
 QString RecordTail(qint64 number);
 
+// A register layout led by a key field: the key, its tag, the two name lines
+// joined by a blank, the record's tail.
+template <class R>
+std::function<QString(const R&, qint64)> KeyedLine(QString R::*key, const QString& tag, QString R::*name1,
+                                                   QString R::*name2) {
+    return [key, tag, name1, name2](const R& r, qint64 n) {
+        return JoinedLine({r.*key, tag, r.*name1, u" ", r.*name2, RecordTail(n)});
+    };
+}
+
 // The lines of records 1..n (records[0] is record 1) in a layout, in list
 // order: only the records the layout lists, sorted as a list box sorts, and
 // re-sorted when the layout is the opening one and the table asks for it.

@@ -41,6 +41,47 @@ TextBox* contactBox(QWidget* parent, int width, const QString& name) {
 
 } // namespace
 
+CardTwin AddressBookTwin(const QString& windowTitle, const ArchiveFiles& files, const QString& recordWord,
+                         const QStringList& boxes) {
+    const QString first = boxes.value(0);
+    return {
+        .windowTitle = windowTitle,
+        .files = [files](const QWidget&) { return files; },
+        .emptyNotice = QStringLiteral("L'archivio non contiene nessuna scheda."),
+        .emptyNoticeNext = QStringLiteral("L'archivio non contiene alcuna scheda."),
+        .saveChecks = {{.blank = {first},
+                        .filled = {},
+                        .text = QStringLiteral("E' necessario compilare il primo campo relativo all'") + recordWord +
+                                QLatin1Char('.'),
+                        .title = QStringLiteral("Salvataggio non applicabile"),
+                        .focus = first}},
+        .rewritten = QStringLiteral("Le modifiche apportate all'") + recordWord +
+                     QStringLiteral(" n.{n} sono state inserite in archivio."),
+        .appended = QStringLiteral("L'") + recordWord + QString::fromUtf8(" n.{n} è stato inserito in archivio."),
+        .saveFailedIcon = MsgIcon::Critical,
+        .deleteNew = QString::fromUtf8(
+            "La cancellazione può essere applicata soltanto ad una scheda già presente in archivio."),
+        .confirmDelete = QStringLiteral("Si vuole proprio cancellare l'") + recordWord + QStringLiteral(" n.{n}?"),
+        .confirmTitle = QStringLiteral("Conferma eliminazione scheda"),
+        .deleted = QString::fromUtf8("La scheda è stata rimossa dall'archivio."),
+        .deleteFailed = QStringLiteral("Impossibile eliminare la scheda."),
+        .newClears = boxes,
+        .firstBox = first,
+    };
+}
+
+QList<WordRow> ContactWordRows() {
+    return {{QStringLiteral("Tel. casa:"), {QStringLiteral("txtCas")}},
+            {QStringLiteral("Tel. ufficio:"), {QStringLiteral("txtUff")}},
+            {QStringLiteral("Fax:"), {QStringLiteral("txtFax")}},
+            {QStringLiteral("Cellulare:"), {QStringLiteral("txtCel")}},
+            {QStringLiteral("E-mail:"), {QStringLiteral("txtEma")}},
+            {QStringLiteral("Partita IVA:"), {QStringLiteral("txtIva")}},
+            {QStringLiteral("Codice fiscale:"), {QStringLiteral("txtCodFisc")}},
+            {QStringLiteral("Carta di credito:"), {QStringLiteral("txtCarta")}},
+            {QStringLiteral("Note:"), {QStringLiteral("txtNot")}}};
+}
+
 ContactCard::ContactCard(const RegisterCardTable& table, int namesHeight)
     : RegisterCard(table, namesHeight + kContactsHeight), contactsTop_(namesHeight) {
     QWidget* panel = content();

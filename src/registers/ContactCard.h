@@ -5,7 +5,18 @@
 // more than blanks: four numbers to dial, an e-mail address, and a VAT
 // number, a tax code and a card number to check; then the notes.
 
+#include "common/ProgramFiles.h"
 #include "registers/RegisterCard.h"
+
+// The twin row of an address-book card. The payees' and the payers' cards say
+// the same things but for the word that names their record ("intestatario",
+// "esecutore"); `boxes` are the card's boxes in field order, which the new
+// card empties and whose first one a save and an export require.
+CardTwin AddressBookTwin(const QString& windowTitle, const ArchiveFiles& files, const QString& recordWord,
+                         const QStringList& boxes);
+// The Word rows of the contact boxes and the notes, which follow the card's
+// own rows.
+QList<WordRow> ContactWordRows();
 
 class ContactCard : public RegisterCard {
     Q_OBJECT

@@ -60,6 +60,7 @@ RegisterCard::RegisterCard(const RegisterCardTable& table, int contentHeightTwip
     cmdIndietro =
         tool(this, Pictures::browseArrow(Pictures::Browse::Previous, arrow), QStringLiteral(" Scheda precedente "));
     lblPosizione = new QLabel(this);
+    // A register restore finds the record on show by this name.
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setFrameShape(QFrame::Panel);
     lblPosizione->setFrameShadow(QFrame::Sunken);

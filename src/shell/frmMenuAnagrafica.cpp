@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/Pictures.h"
 #include "registers/payees/frmIntestatari.h"
+#include "registers/payers/frmEsecutori.h"
 
 #include <QEvent>
 #include <QFont>
@@ -117,6 +118,6 @@ void frmMenuAnagrafica::cmdApri_Click() {
         Forms::get<frmIntestatari>().ShowModal();
     } else if (optEsecutori->isChecked()) {
         Unload();
-        // Forms::get<frmEsecutori>().ShowModal();
+        Forms::get<frmEsecutori>().ShowModal();
     }
 }

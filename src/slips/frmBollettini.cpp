@@ -14,6 +14,8 @@
 #include "printing/frmStampaCH8bisL1.h"
 #include "registers/payees/frmFindIntestatario.h"
 #include "registers/payees/frmIntestatari.h"
+#include "registers/payers/frmEsecutori.h"
+#include "registers/payers/frmFindEsecutore.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
 #include "shell/frmHelpForm.h"
@@ -472,9 +474,7 @@ void frmBollettini::imgImporta01_MouseUp(Qt::MouseButton) { Forms::get<frmFindIn
 
 void frmBollettini::imgImporta02_MouseUp(Qt::MouseButton) { Forms::get<frmFindCausale01>().ShowModal(); }
 
-void frmBollettini::imgImporta03_MouseUp(Qt::MouseButton) {
-    // The payer lookup: Forms::get<frmFindEsecutore01>().ShowModal();
-}
+void frmBollettini::imgImporta03_MouseUp(Qt::MouseButton) { Forms::get<frmFindEsecutore01>().ShowModal(); }
 
 void frmBollettini::imgEsporta01_MouseUp(Qt::MouseButton) {
     frmIntestatari& card = Forms::get<frmIntestatari>();
@@ -495,7 +495,13 @@ void frmBollettini::imgEsporta02_MouseUp(Qt::MouseButton) {
 }
 
 void frmBollettini::imgEsporta03_MouseUp(Qt::MouseButton) {
-    // A new payer card (frmEsecutori) filled with the trimmed payer block, shown modally.
+    frmEsecutori& card = Forms::get<frmEsecutori>();
+    card.txtMittente01->setText(trimmed(txtMittente01->text()));
+    card.txtMittente02->setText(trimmed(txtMittente02->text()));
+    card.txtVia->setText(trimmed(txtVia->text()));
+    card.txtCAP->setText(trimmed(txtCAP->text()));
+    card.txtLuogo->setText(trimmed(txtLuogo->text()));
+    card.ShowModal();
 }
 
 // ---------------------------------------------------------------- tool icons and captions

@@ -110,9 +110,13 @@ protected:
         ASSERT_TRUE(QDir(tp.dir.path()).mkpath(QString::fromUtf8("copie di sicurezza/è qui")));
         folder = tp.path(QString::fromUtf8("copie di sicurezza/è qui"));
     }
-    void TearDown() override { SetPrintClock({}); }
+    void TearDown() override {
+        SetPrintClock({});
+        Variant(v().archive).afterRestore = savedAfterRestore; // the program's own hook
+    }
 
     const Expected& v() const { return GetParam(); }
+    std::function<void()> savedAfterRestore = Variant(GetParam().archive).afterRestore;
     QString live() const { return tp.path(v().live); }
 
     // Opens the wizard as its opener does; `script` runs in the first step.

@@ -3,9 +3,11 @@
 
 #include "common/Lookup.h"
 #include "common/PayeeRecord.h"
+#include "common/PayerRecord.h"
 #include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
 #include "registers/payees/frmFindIntestatario.h"
+#include "registers/payers/frmFindEsecutore.h"
 #include "registers/reasons/frmFindCausale.h"
 #include "slips/SlipSearch.h"
 #include "slips/frmBollettini.h"
@@ -129,6 +131,23 @@ struct ReasonTwin {
     static QString printTitle() { return QStringLiteral("Elenco causali"); }
 };
 
+struct PayerTwin {
+    using Record = PayerRecord;
+    static const LookupTable<PayerRecord>& table() { return PayerLookupTable(); }
+    static QString archive() { return QStringLiteral("Esecutori.edb"); }
+    static void prepare() {}
+    // Record n; every other has no town, every third no VAT number.
+    static PayerRecord sample(int n) {
+        PayerRecord r;
+        r.Payer1 = QStringLiteral("ESECUTORE %1").arg(QChar(u'Z' - n));
+        r.Town = n % 2 ? QStringLiteral("LOCALITA %1").arg(QChar(u'A' + n)) : QString();
+        r.VatNumber = n % 3 ? QString::number(n).rightJustified(11, QLatin1Char('0')) : QString();
+        r.TaxCode = QStringLiteral("CF%1").arg(n);
+        return r;
+    }
+    static QString printTitle() { return QStringLiteral("Elenco esecutori"); }
+};
+
 // A bare lookup window: the shared controls, a button per mode of the
 // twin's table, and a pick target that records what it was handed.
 template <class Twin>
@@ -244,7 +263,7 @@ protected:
     }
 };
 
-using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin, ReasonTwin>;
+using LookupTwins = ::testing::Types<SlipTwin, NoteTwin, PayeeTwin, PayerTwin, ReasonTwin>;
 TYPED_TEST_SUITE(LookupDesign, LookupTwins);
 
 TYPED_TEST(LookupDesign, OpensOnTheFirstLayoutWithEveryRecordOnceAndAllButtonsEnabled) {

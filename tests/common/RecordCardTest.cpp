@@ -1,12 +1,14 @@
-// The record-card design, run over each twin's row: the slip form's now, the
-// registers' as they come (add a row to CardTwins).
+// The record-card design, run over each twin's row: the slip form's and the
+// registers' (each new card adds its row to CardTwins).
 
 #include "common/Controls.h"
 #include "common/RecordCard.h"
 #include "common/PayeeRecord.h"
+#include "common/PayerRecord.h"
 #include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
 #include "registers/payees/frmIntestatari.h"
+#include "registers/payers/frmEsecutori.h"
 #include "registers/reasons/ReasonCard.h"
 #include "slips/SlipCard.h"
 #include "support/TestPlatform.h"
@@ -49,6 +51,15 @@ struct PayeeTwin {
     static const CardTwin& twin() { return PayeeCardTable().twin; }
     static void prepare(QWidget&) {}
     static QString archive() { return QStringLiteral("Intestatari.idb"); }
+};
+
+// The payer card's row: "Esecutori.edb".
+struct PayerTwin {
+    using Record = PayerRecord;
+    static std::span<const BoxBinding<PayerRecord>> boxes() { return PayerBoxes; }
+    static const CardTwin& twin() { return PayerCardTable().twin; }
+    static void prepare(QWidget&) {}
+    static QString archive() { return QStringLiteral("Esecutori.edb"); }
 };
 
 // A bare card window: one box per binding, lblPosizione, and what the twin
@@ -108,7 +119,7 @@ protected:
     const platform::Message& last() const { return tp.messages.last(); }
 };
 
-using CardTwins = ::testing::Types<SlipTwin, PayeeTwin, ReasonTwin>;
+using CardTwins = ::testing::Types<SlipTwin, PayeeTwin, PayerTwin, ReasonTwin>;
 TYPED_TEST_SUITE(RecordCardDesign, CardTwins);
 
 TYPED_TEST(RecordCardDesign, BrowsingClampsAndShowsTheNumberWithItsBlank) {

@@ -221,6 +221,8 @@ TEST_F(Chooser, DoubleClickOnThePayersChoosesThemAndClosesTheChooser) {
         EXPECT_TRUE(c.isUnloaded());
         EXPECT_FALSE(c.isVisible());
     });
+    // The payer card, right above the menu.
+    tp.modal.expect("frmEsecutori", [](QWidget&) { EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>()); });
     m.cmdAnagrafica_Click();
     TestPlatform::settle();
     EXPECT_FALSE(Forms::isLoaded<frmMenuAnagrafica>());

@@ -9,9 +9,7 @@ const QString kBanner = QStringLiteral("Ordina gli intestatari per:");
 
 // A key layout: the key, its tag, the two name lines, the record's number.
 std::function<QString(const PayeeRecord&, qint64)> keyedLine(QString PayeeRecord::*key, const QString& tag) {
-    return [key, tag](const PayeeRecord& p, qint64 n) {
-        return JoinedLine({p.*key, tag, p.Payee1, u" ", p.Payee2, RecordTail(n)});
-    };
+    return KeyedLine<PayeeRecord>(key, tag, &PayeeRecord::Payee1, &PayeeRecord::Payee2);
 }
 
 // The slip form's payee block; the account number only when the payee has one.

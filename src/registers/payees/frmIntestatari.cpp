@@ -11,57 +11,18 @@
 
 namespace {
 constexpr int kNamesHeight = 1800;
-
-// The new card empties every box, in field order.
-QStringList everyBox() {
-    QStringList names;
-    for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
-        names << QString::fromLatin1(b.box);
-    return names;
-}
 } // namespace
 
 const RegisterCardTable& PayeeCardTable() {
     static const RegisterCardTable table{
-        .twin =
-            {
-                .windowTitle = QStringLiteral(" Quillora - Archivio intestatari"),
-                .files = [](const QWidget&) { return ProgramFiles::Payees; },
-                .emptyNotice = QStringLiteral("L'archivio non contiene nessuna scheda."),
-                .emptyNoticeNext = QStringLiteral("L'archivio non contiene alcuna scheda."),
-                .saveChecks = {{.blank = {QStringLiteral("txtIntestatario01")},
-                                .filled = {},
-                                .text = QStringLiteral(
-                                    "E' necessario compilare il primo campo relativo all'intestatario."),
-                                .title = QStringLiteral("Salvataggio non applicabile"),
-                                .focus = QStringLiteral("txtIntestatario01")}},
-                .rewritten = QStringLiteral("Le modifiche apportate all'intestatario n.{n} sono state inserite in "
-                                            "archivio."),
-                .appended = QString::fromUtf8("L'intestatario n.{n} è stato inserito in archivio."),
-                .saveFailedIcon = platform::MsgIcon::Critical,
-                .deleteNew = QString::fromUtf8(
-                    "La cancellazione può essere applicata soltanto ad una scheda già presente in archivio."),
-                .confirmDelete = QStringLiteral("Si vuole proprio cancellare l'intestatario n.{n}?"),
-                .confirmTitle = QStringLiteral("Conferma eliminazione scheda"),
-                .deleted = QString::fromUtf8("La scheda è stata rimossa dall'archivio."),
-                .deleteFailed = QStringLiteral("Impossibile eliminare la scheda."),
-                .newClears = everyBox(),
-                .firstBox = QStringLiteral("txtIntestatario01"),
-            },
+        .twin = AddressBookTwin(QStringLiteral(" Quillora - Archivio intestatari"), ProgramFiles::Payees,
+                                QStringLiteral("intestatario"), BoxNames<PayeeRecord>(PayeeBoxes)),
         .wordTitle = QStringLiteral("SCHEDA INTESTATARIO"),
         .wordFileBase = QStringLiteral("Scheda intestatario"),
-        .wordRows = {{QStringLiteral("Intestatario:"), {QStringLiteral("txtIntestatario01"),
-                                                        QStringLiteral("txtIntestatario02")}},
-                     {QStringLiteral("C/C n."), {QStringLiteral("txtCC")}},
-                     {QStringLiteral("Tel. casa:"), {QStringLiteral("txtCas")}},
-                     {QStringLiteral("Tel. ufficio:"), {QStringLiteral("txtUff")}},
-                     {QStringLiteral("Fax:"), {QStringLiteral("txtFax")}},
-                     {QStringLiteral("Cellulare:"), {QStringLiteral("txtCel")}},
-                     {QStringLiteral("E-mail:"), {QStringLiteral("txtEma")}},
-                     {QStringLiteral("Partita IVA:"), {QStringLiteral("txtIva")}},
-                     {QStringLiteral("Codice fiscale:"), {QStringLiteral("txtCodFisc")}},
-                     {QStringLiteral("Carta di credito:"), {QStringLiteral("txtCarta")}},
-                     {QStringLiteral("Note:"), {QStringLiteral("txtNot")}}},
+        .wordRows = QList<WordRow>{{QStringLiteral("Intestatario:"),
+                                    {QStringLiteral("txtIntestatario01"), QStringLiteral("txtIntestatario02")}},
+                                   {QStringLiteral("C/C n."), {QStringLiteral("txtCC")}}} +
+                    ContactWordRows(),
         .help = &HelpCatalogue::AddressBook,
         .backupWizard = []() -> Form& { return Forms::get<frmBakClientiIN>(); },
     };

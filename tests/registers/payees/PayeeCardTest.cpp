@@ -6,11 +6,10 @@
 #include "checks/frmCarta.h"
 #include "checks/frmEmail.h"
 #include "common/PayeeRecord.h"
-#include "common/PrintedList.h"
 #include "registers/payees/frmIntestatari.h"
 #include "shell/frmHelpForm.h"
 #include "slips/frmBollettini.h"
-#include "support/TestPlatform.h"
+#include "registers/RegisterFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,14 +24,6 @@ using platform::MsgIcon;
 
 namespace {
 
-// Types text key by key, as the user would.
-void typeText(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
-}
-
 PayeeRecord payee(const QString& name, const QString& cc = QString()) {
     PayeeRecord r;
     r.Payee1 = name;
@@ -40,37 +31,11 @@ PayeeRecord payee(const QString& name, const QString& cc = QString()) {
     return r;
 }
 
-class PayeeCard : public ::testing::Test {
+class PayeeCard : public RegisterFixture<PayeeRecord> {
 protected:
-    TestPlatform tp;
-    QByteArray savedEnv = qgetenv("QUILLORA_EXPORT_DIR");
-
-    void SetUp() override {
-        qputenv("QUILLORA_EXPORT_DIR", tp.path(QStringLiteral("export")).toUtf8());
-        SetPrintClock([] { return QDateTime(QDate(2026, 12, 9), QTime(8, 5, 1)); });
-        SetPrintDateSeparator(QStringLiteral("/"));
-    }
-    void TearDown() override {
-        SetPrintClock({});
-        SetPrintDateSeparator(QString());
-        savedEnv.isNull() ? qunsetenv("QUILLORA_EXPORT_DIR") : qputenv("QUILLORA_EXPORT_DIR", savedEnv);
-    }
+    PayeeCard() : RegisterFixture(QStringLiteral("Intestatari.idb")) {}
 
     frmIntestatari& card() { return Forms::get<frmIntestatari>(); }
-    QString archive() const { return tp.path(QStringLiteral("Intestatari.idb")); }
-    QByteArray bytes() const {
-        QFile file(archive());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void store(std::initializer_list<PayeeRecord> payees, const QByteArray& tail = {}) const {
-        QFile file(archive());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const PayeeRecord& p : payees)
-            file.write(p.encode());
-        file.write(tail);
-    }
-    PayeeRecord record(int k) const { return PayeeRecord::decode(bytes().mid((k - 1) * PayeeRecord::Length)); }
-    const platform::Message& last() const { return tp.messages.last(); }
 
     // The payee of the acceptance road, typed key by key.
     void typeRossi(frmIntestatari& c) {

@@ -7,7 +7,7 @@
 #include "registers/payees/frmIntestatari.h"
 #include "slips/frmBollettini.h"
 #include "support/RecordingPrinter.h"
-#include "support/TestPlatform.h"
+#include "registers/RegisterFixture.h"
 
 #include <QFile>
 #include <QPointer>
@@ -30,17 +30,10 @@ PayeeRecord payee(const QString& name, const QString& cc, const QString& vat = Q
 const PayeeRecord kRossi = payee("ROSSI MARIO", "12345678", "00000000018", "RSSMRA85T10A562S");
 const PayeeRecord kBianchi = payee("BIANCHI SRL", "");
 
-class PayeeLookup : public ::testing::Test {
+class PayeeLookup : public RegisterFixture<PayeeRecord> {
 protected:
-    TestPlatform tp;
+    PayeeLookup() : RegisterFixture(QStringLiteral("Intestatari.idb")) {}
 
-    void store(std::initializer_list<PayeeRecord> payees, const QByteArray& tail = {}) const {
-        QFile file(tp.path(QStringLiteral("Intestatari.idb")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const PayeeRecord& p : payees)
-            file.write(p.encode());
-        file.write(tail);
-    }
     static QStringList lines(const RegisterLookup& f) {
         QStringList out;
         for (int i = 0; i < f.lstCausali->count(); ++i)
