@@ -4,6 +4,7 @@
 // export) an export folder and a fixed clock.
 
 #include "common/PrintedList.h"
+#include "support/ExportScope.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
@@ -27,16 +28,6 @@ class RegisterFixture : public ::testing::Test {
 protected:
     explicit RegisterFixture(QString archiveName) : archiveName_(std::move(archiveName)) {}
 
-    void SetUp() override {
-        qputenv("QUILLORA_EXPORT_DIR", tp.path(QStringLiteral("export")).toUtf8());
-        SetPrintClock([] { return QDateTime(QDate(2026, 12, 9), QTime(8, 5, 1)); });
-        SetPrintDateSeparator(QStringLiteral("/"));
-    }
-    void TearDown() override {
-        SetPrintClock({});
-        SetPrintDateSeparator(QString());
-        savedEnv_.isNull() ? qunsetenv("QUILLORA_EXPORT_DIR") : qputenv("QUILLORA_EXPORT_DIR", savedEnv_);
-    }
 
     QString archive() const { return tp.path(archiveName_); }
     QByteArray bytes() const {
@@ -55,8 +46,8 @@ protected:
     const platform::Message& last() const { return tp.messages.last(); }
 
     TestPlatform tp;
+    ExportScope exports{tp.path(QStringLiteral("export")), QDateTime(QDate(2026, 12, 9), QTime(8, 5, 1))};
 
 private:
     QString archiveName_;
-    QByteArray savedEnv_ = qgetenv("QUILLORA_EXPORT_DIR");
 };

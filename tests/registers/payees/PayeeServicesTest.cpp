@@ -5,6 +5,7 @@
 #include "common/PrintedList.h"
 #include "registers/CardExport.h"
 #include "registers/DialNumber.h"
+#include "support/ExportScope.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -153,22 +154,8 @@ TEST(DialNumber, EveryFailureIsReportedAndNothingIsDialledWithoutDigits) {
 class CardExportTest : public ::testing::Test {
 protected:
     TestPlatform tp;
-    QByteArray savedEnv = qgetenv("QUILLORA_EXPORT_DIR");
     QString folder = tp.path(QStringLiteral("Documenti"));
-
-    void SetUp() override {
-        qputenv("QUILLORA_EXPORT_DIR", folder.toUtf8());
-        SetPrintClock([] { return QDateTime(QDate(2024, 3, 5), QTime(9, 7, 2)); });
-        SetPrintDateSeparator(QStringLiteral("/"));
-    }
-    void TearDown() override {
-        SetPrintClock({});
-        SetPrintDateSeparator(QString());
-        if (savedEnv.isNull())
-            qunsetenv("QUILLORA_EXPORT_DIR");
-        else
-            qputenv("QUILLORA_EXPORT_DIR", savedEnv);
-    }
+    ExportScope exports{folder};
     static WordCard card() {
         return {QStringLiteral("SCHEDA INTESTATARIO"),
                 QStringLiteral("Scheda intestatario"),

@@ -9,6 +9,7 @@
 #include "shell/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "slips/frmBollettini.h"
+#include "support/ExportScope.h"
 #include "support/TestPlatform.h"
 #include "registers/reasons/ReasonSamples.h"
 
@@ -353,20 +354,7 @@ TEST_F(ReasonCard, TheSlipsReasonBecomesANewCardThatSaveAppends) {
 
 class ReasonWord : public ReasonCard {
 protected:
-    QByteArray savedEnv = qgetenv("QUILLORA_EXPORT_DIR");
-    void SetUp() override {
-        qputenv("QUILLORA_EXPORT_DIR", tp.path("Documenti").toUtf8());
-        SetPrintClock([] { return QDateTime(QDate(2024, 3, 5), QTime(9, 7, 2)); });
-        SetPrintDateSeparator(QStringLiteral("/"));
-    }
-    void TearDown() override {
-        SetPrintClock({});
-        SetPrintDateSeparator(QString());
-        if (savedEnv.isNull())
-            qunsetenv("QUILLORA_EXPORT_DIR");
-        else
-            qputenv("QUILLORA_EXPORT_DIR", savedEnv);
-    }
+    ExportScope exports{tp.path("Documenti")};
 };
 
 TEST_F(ReasonWord, TheWordCheckComesBeforeTheFirstLineCheck) {
