@@ -1,9 +1,14 @@
-// The register cards' " Backup archivio ": each opens its register's wizard,
-// and a restore run from there leaves the card beneath blank and new.
+// The register cards' " Backup archivio ", run over each register: each card
+// opens its register's wizard, and a restore run from there leaves the card
+// beneath blank and new, so that the next save appends.
 
 #include "backup/BackupWindows.h"
+#include "common/PayeeRecord.h"
+#include "common/PayerRecord.h"
 #include "common/PrintedList.h"
+#include "common/ReasonRecord.h"
 #include "registers/payees/frmIntestatari.h"
+#include "registers/payers/frmEsecutori.h"
 #include "registers/reasons/frmCausali.h"
 #include "support/TestPlatform.h"
 
@@ -11,11 +16,47 @@
 
 #include <QDir>
 
+#include <type_traits>
+
 using namespace backup_test;
 using platform::MsgAnswer;
 
 namespace {
 
+struct PayeeBackup {
+    using Card = frmIntestatari;
+    using Record = PayeeRecord;
+    static std::span<const BoxBinding<PayeeRecord>> boxes() { return PayeeBoxes; }
+    static constexpr const char* archive = "Intestatari.idb";
+    static constexpr const char* first = "frmBakClientiIN";
+    static constexpr const char* restore = "frmRipClientiIN01";
+    static constexpr const char* title = "Gestione backup archivio intestatari";
+    static constexpr const char* backup = "copie/Backup_intestatari_5_3_2027.bki";
+};
+
+struct PayerBackup {
+    using Card = frmEsecutori;
+    using Record = PayerRecord;
+    static std::span<const BoxBinding<PayerRecord>> boxes() { return PayerBoxes; }
+    static constexpr const char* archive = "Esecutori.edb";
+    static constexpr const char* first = "frmBakClientiES";
+    static constexpr const char* restore = "frmRipClientiES01";
+    static constexpr const char* title = "Gestione backup archivio esecutori";
+    static constexpr const char* backup = "copie/Backup_esecutori_5_3_2027.bke";
+};
+
+struct ReasonBackup {
+    using Card = frmCausali;
+    using Record = ReasonRecord;
+    static std::span<const BoxBinding<ReasonRecord>> boxes() { return ReasonBoxes; }
+    static constexpr const char* archive = "Causali.cdb";
+    static constexpr const char* first = "frmBakClientiCS";
+    static constexpr const char* restore = "frmRipClientiCS01";
+    static constexpr const char* title = "Gestione backup archivio causali";
+    static constexpr const char* backup = "copie/Backup_causali_5_3_2027.bkc";
+};
+
+template <class Row>
 class RegisterCardBackup : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,89 +65,64 @@ protected:
     }
     void TearDown() override { SetPrintClock({}); }
 
-    // Runs a restore of `backup` through the wizard that the card's button
-    // opens: the first step is `first`, the restore step `restore`.
-    void restoreFrom(RegisterCard& card, const std::string& first, const std::string& restore,
-                     const QString& title, const QString& backup) {
-        tp.choosers.fileAnswers = {backup};
-        tp.messages.answers = {MsgAnswer::Yes};
-        tp.modal.expect(first, [&](QWidget& w) {
-            auto& start = static_cast<BackupStart&>(w);
-            EXPECT_EQ(start.windowTitle(), title);
-            tp.modal.expect(restore, [&](QWidget& s) {
-                auto& step = static_cast<CopyStep&>(s);
-                step.cmdSelect->click();
-                step.cmdEffettua->click();
-            });
-            start.optRipDDT->click();
-            start.cmdAvanti->click();
-        });
-        EXPECT_EQ(card.cmdBackup->toolTip(), " Backup archivio ");
-        card.cmdBackup->click();
-        TestPlatform::settle();
-        EXPECT_EQ(tp.modal.opened, (std::vector<std::string>{first, restore}));
-        EXPECT_EQ(tp.messages.last().text, "File di backup ripristinato con successo.");
+    static QByteArray named(const char* name) {
+        typename Row::Record r;
+        r.*Row::boxes()[0].field = QString::fromLatin1(name);
+        return r.encode();
     }
 
     TestPlatform tp;
 };
 
+using BackupRows = ::testing::Types<PayeeBackup, PayerBackup, ReasonBackup>;
+TYPED_TEST_SUITE(RegisterCardBackup, BackupRows);
+
+TYPED_TEST(RegisterCardBackup, ARestoreFromTheCardsButtonLeavesTheCardBlankAndNew) {
+    auto& tp = this->tp;
+    writeFile(tp.path(TypeParam::archive), this->named("ROSSI"));
+    const QByteArray backup = this->named("A") + this->named("B");
+    writeFile(tp.path(TypeParam::backup), backup);
+    auto& card = Forms::get<typename TypeParam::Card>();
+    card.cmdPrimo->click();
+    ASSERT_EQ(card.lblPosizione->text(), " 1");
+    for (const auto& b : TypeParam::boxes())
+        SetBoxText(FindBox(card, QString::fromLatin1(b.box)), QStringLiteral("1"));
+    if constexpr (std::is_base_of_v<ContactCard, typename TypeParam::Card>)
+        ASSERT_TRUE(card.cmdCasa->isEnabled());
+
+    tp.choosers.fileAnswers = {tp.path(TypeParam::backup)};
+    tp.messages.answers = {MsgAnswer::Yes};
+    tp.modal.expect(TypeParam::first, [&](QWidget& w) {
+        auto& start = static_cast<BackupStart&>(w);
+        EXPECT_EQ(start.windowTitle(), TypeParam::title);
+        tp.modal.expect(TypeParam::restore, [](QWidget& s) {
+            auto& step = static_cast<CopyStep&>(s);
+            step.cmdSelect->click();
+            step.cmdEffettua->click();
+        });
+        start.optRipDDT->click();
+        start.cmdAvanti->click();
+    });
+    EXPECT_EQ(card.cmdBackup->toolTip(), " Backup archivio ");
+    card.cmdBackup->click();
+    TestPlatform::settle();
+    EXPECT_EQ(tp.modal.opened, (std::vector<std::string>{TypeParam::first, TypeParam::restore}));
+    EXPECT_EQ(tp.messages.last().text, "File di backup ripristinato con successo.");
+
+    EXPECT_EQ(bytesOf(tp.path(TypeParam::archive)), backup);
+    EXPECT_EQ(card.lblPosizione->text(), "");
+    for (const auto& b : TypeParam::boxes())
+        EXPECT_EQ(BoxText(FindBox(card, QString::fromLatin1(b.box))), "") << b.box;
+    if constexpr (std::is_base_of_v<ContactCard, typename TypeParam::Card>) {
+        for (PictureButton* side : {card.cmdCasa, card.cmdUff, card.cmdFax, card.cmdCello, card.cmdEmail,
+                                    card.cmdCheckIva, card.cmdCheckFisc, card.cmdCarta})
+            EXPECT_FALSE(side->isEnabled()) << side->toolTip().toStdString();
+    }
+    EXPECT_FALSE(card.isUnloaded()) << "the card stays open";
+
+    SetBoxText(FindBox(card, QString::fromLatin1(TypeParam::boxes()[0].box)), QStringLiteral("NUOVO"));
+    card.cmdSalva->click();
+    EXPECT_EQ(card.lblPosizione->text(), " 3") << "the next save appends";
+}
+
 } // namespace
-
-TEST_F(RegisterCardBackup, APayeeRestoreLeavesThePayeeCardBlankAndNew) {
-    const QByteArray backup(2 * 853, 'P');
-    writeFile(tp.path("copie/Backup_intestatari_5_3_2027.bki"), backup);
-    frmIntestatari& card = Forms::get<frmIntestatari>();
-    card.lblPosizione->setText(" 3");
-    card.txtIntestatario01->setText("ROSSI");
-    card.txtCas->setText("0612345");
-    card.txtEma->setText("a@b.it");
-    card.txtIva->setText("12345678901");
-    card.txtCodFisc->setText("RSSMRA");
-    card.txtCarta->setText("4111");
-    card.txtUff->setText("1");
-    card.txtFax->setText("2");
-    card.txtCel->setText("3");
-    card.txtNot->setText("nota");
-    ASSERT_TRUE(card.cmdCasa->isEnabled());
-
-    restoreFrom(card, "frmBakClientiIN", "frmRipClientiIN01", "Gestione backup archivio intestatari",
-                tp.path("copie/Backup_intestatari_5_3_2027.bki"));
-
-    EXPECT_EQ(bytesOf(tp.path("Intestatari.idb")), backup);
-    EXPECT_EQ(card.lblPosizione->text(), "");
-    for (QLineEdit* box : card.findChildren<QLineEdit*>())
-        EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
-    EXPECT_EQ(card.txtNot->text(), "");
-    for (PictureButton* side : {card.cmdCasa, card.cmdUff, card.cmdFax, card.cmdCello, card.cmdEmail,
-                                card.cmdCheckIva, card.cmdCheckFisc, card.cmdCarta})
-        EXPECT_FALSE(side->isEnabled()) << side->toolTip().toStdString();
-    EXPECT_FALSE(card.isUnloaded()) << "the card stays open";
-}
-
-TEST_F(RegisterCardBackup, AReasonRestoreLeavesTheReasonCardBlankAndNew) {
-    const QByteArray backup(3 * 1330, 'R');
-    writeFile(tp.path("copie/Backup_causali_5_3_2027.bkc"), backup);
-    frmCausali& card = Forms::get<frmCausali>();
-    card.lblPosizione->setText(" 2");
-    card.txtDescrizione->setText("CANONE ACQUA");
-    card.txtPagamento->setText("BIMESTRE");
-    card.txtRicevuta->setText("120");
-    card.txtCategoria->setText("50");
-    card.txtNote->setText("nota");
-
-    restoreFrom(card, "frmBakClientiCS", "frmRipClientiCS01", "Gestione backup archivio causali",
-                tp.path("copie/Backup_causali_5_3_2027.bkc"));
-
-    EXPECT_EQ(bytesOf(tp.path("Causali.cdb")), backup);
-    EXPECT_EQ(card.lblPosizione->text(), "");
-    for (TextBox* box : {card.txtDescrizione, card.txtPagamento, card.txtRicevuta, card.txtCategoria})
-        EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
-    EXPECT_EQ(card.txtNote->text(), "");
-    EXPECT_FALSE(card.isUnloaded()) << "the card stays open";
-
-    // A blank new card: a save appends.
-    card.txtDescrizione->setText("NUOVA");
-    card.cmdSalva_Click();
-    EXPECT_EQ(card.lblPosizione->text(), " 4");
-}

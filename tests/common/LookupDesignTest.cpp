@@ -76,6 +76,8 @@ struct NoteTwin {
         return {QStringLiteral("NOME %1").arg(QChar(u'Z' - n)), n % 3 == 0 ? QString() : QString::number(n * 7)};
     }
     static QString printTitle() { return QStringLiteral("Elenco note"); }
+    static QString printPrompt() { return QStringLiteral("Stampa elenco note"); }
+    static QString emptyListNotice() { return QStringLiteral("La lista non contiene nessuna voce."); }
 };
 
 struct SlipTwin {
@@ -94,6 +96,8 @@ struct SlipTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("    Riepilogo versamenti anno 2026"); }
+    static QString printPrompt() { return QStringLiteral("Stampa riepilogo versamenti"); }
+    static QString emptyListNotice() { return QStringLiteral("La lista non contiene alcuna voce."); }
 };
 
 struct PayeeTwin {
@@ -111,6 +115,8 @@ struct PayeeTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("Elenco intestatari"); }
+    static QString printPrompt() { return QStringLiteral("Stampa elenco intestatari"); }
+    static QString emptyListNotice() { return QStringLiteral("La lista non contiene nessuna voce."); }
 };
 
 struct ReasonTwin {
@@ -129,6 +135,8 @@ struct ReasonTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("Elenco causali"); }
+    static QString printPrompt() { return QStringLiteral("Stampa elenco causali"); }
+    static QString emptyListNotice() { return QStringLiteral("La lista non contiene nessuna voce."); }
 };
 
 struct PayerTwin {
@@ -146,6 +154,8 @@ struct PayerTwin {
         return r;
     }
     static QString printTitle() { return QStringLiteral("Elenco esecutori"); }
+    static QString printPrompt() { return QStringLiteral("Stampa elenco esecutori"); }
+    static QString emptyListNotice() { return QStringLiteral("La lista non contiene nessuna voce."); }
 };
 
 // A bare lookup window: the shared controls, a button per mode of the
@@ -303,6 +313,8 @@ TYPED_TEST(LookupDesign, EachModeButtonListsItsRecordsAndIsTheOneDisabled) {
         EXPECT_EQ(w.list->currentRow(), -1);
         EXPECT_EQ(w.search->text(), "typed") << "a build leaves the search text";
     }
+    w.Unload();
+    EXPECT_EQ(this->open().memory->text(), this->table.modes.front().name) << "every opening starts afresh";
 }
 
 TYPED_TEST(LookupDesign, APickInEveryLayoutHandsOverTheRecordOfTheLineAndCloses) {
@@ -371,6 +383,7 @@ TYPED_TEST(LookupDesign, TypeAheadSelectsTheFirstLineBeginningWithTheTextAndEnte
     EXPECT_TRUE(w.list->currentItem()->text().startsWith(start, Qt::CaseInsensitive));
     EXPECT_EQ(w.list->currentRow(), FindLineStarting(*w.list, start));
     EXPECT_TRUE(w.hint->isVisibleTo(&w));
+    EXPECT_EQ(w.list->count(), 7) << "type-ahead selects, it does not filter";
 
     QTest::keyClicks(w.search, QStringLiteral("#nothing"));
     EXPECT_EQ(w.list->currentRow(), -1);
@@ -427,12 +440,24 @@ TYPED_TEST(LookupDesign, PrintsTheListAsShownUnderTheTablesTitle) {
     const QStringList shown = ListLines(*w.list);
     this->tp.messages.answers = {MsgAnswer::OK};
     w.print->click();
+    EXPECT_EQ(this->tp.messages.last().title, TypeParam::printPrompt());
     const QStringList printed = this->tp.printer.lines();
     ASSERT_EQ(printed.size(), shown.size() + 9);
     EXPECT_EQ(printed[1], TypeParam::printTitle());
     for (int i = 0; i < shown.size(); ++i)
         EXPECT_TRUE(printed[4 + i].endsWith(shown[i])) << "every line, whatever the search selects";
     EXPECT_TRUE(printed[shown.size() + 6].endsWith(QString::number(shown.size())));
+    EXPECT_FALSE(w.isUnloaded());
+}
+
+TYPED_TEST(LookupDesign, AMissingArchiveIsCreatedEmptyAndItsEmptyListIsNotPrinted) {
+    auto& w = this->open();
+    EXPECT_EQ(w.list->count(), 0);
+    this->expectCount(w);
+    EXPECT_TRUE(QFile::exists(this->tp.path(TypeParam::archive())));
+    w.print->click();
+    EXPECT_EQ(this->tp.messages.last().text, TypeParam::emptyListNotice());
+    EXPECT_TRUE(this->tp.printer.lines().isEmpty());
     EXPECT_FALSE(w.isUnloaded());
 }
 
@@ -459,6 +484,9 @@ TEST(LookupLines, RegisterTailAndFilledFilter) {
     EXPECT_FALSE(filled(NoteRecord{QStringLiteral("X"), QStringLiteral("   ")}));
     EXPECT_TRUE(filled(NoteRecord{QString(), QStringLiteral(" 1")}));
     EXPECT_NE(LookupModeNamed(NoteTable(), QStringLiteral(" cc ")), nullptr) << "this table trims the mode";
+    EXPECT_EQ(LookupModeNamed(NoteTable(), QStringLiteral("CC")), nullptr) << "case counts";
+    EXPECT_EQ(LookupModeNamed(NoteTable(), QStringLiteral("\tcc")), nullptr) << "only blanks are trimmed";
+    EXPECT_EQ(LookupModeNamed(NoteTable(), QString()), nullptr);
     EXPECT_EQ(LookupModeNamed(SlipLookupTable(), QStringLiteral(" Conto")), nullptr) << "the slip search does not";
 }
 

@@ -99,7 +99,8 @@ protected:
     CardWindow<Twin> w;
     const CardTwin& twin = Twin::twin();
 
-    void store(int count) {
+    // The archive holds `count` sample records, then `tail`.
+    void store(int count, const QByteArray& tail = {}) {
         QFile file(tp.path(Twin::archive()));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         for (int n = 1; n <= count; ++n) {
@@ -108,8 +109,11 @@ protected:
                 record.*Twin::boxes()[i].field = CardWindow<Twin>::sample(n, i);
             file.write(record.encode());
         }
+        file.write(tail);
     }
-    qint64 records() const { return QFileInfo(tp.path(Twin::archive())).size() / R::Length; }
+    qint64 size() const { return QFileInfo(tp.path(Twin::archive())).size(); }
+    qint64 records() const { return size() / R::Length; }
+    QString temp() const { return tp.path(Twin::twin().files(w.form).temp); }
     R record(int k) const {
         QFile file(tp.path(Twin::archive()));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -233,10 +237,27 @@ TYPED_TEST(RecordCardDesign, AFailedAppendLeavesTheCardNew) {
     auto& w = this->w;
     w.typeRecord(1);
     w.card->Save();
-    EXPECT_TRUE(this->last().text.startsWith("Il sistema non permette di salvare i dati."));
+    EXPECT_EQ(this->last().text, "Il sistema non permette di salvare i dati.\r\n\r\n"
+                                 "Accertarsi che il file di archivio non abbia attributi di protezione.");
     EXPECT_EQ(this->last().icon, this->twin.saveFailedIcon);
     EXPECT_EQ(w.position->text(), "") << "the number shows only once the record is written";
     EXPECT_EQ(w.box(0), w.sample(1, 0));
+
+    ASSERT_TRUE(QDir(this->tp.dir.path()).rmdir(TypeParam::archive()));
+    w.card->Save();
+    EXPECT_EQ(w.position->text(), " 1") << "the next save still appends the typing";
+    EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(1, 0));
+}
+
+TYPED_TEST(RecordCardDesign, AnAppendOverwritesAPartialTail) {
+    this->store(3, QByteArray(100, 'x'));
+    auto& w = this->w;
+    w.typeRecord(7);
+    w.card->Save();
+    EXPECT_EQ(w.position->text(), " 4");
+    EXPECT_EQ(this->size(), 4 * TypeParam::Record::Length);
+    EXPECT_EQ(this->record(3).*TypeParam::boxes()[0].field, w.sample(3, 0));
+    EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(7, 0));
 }
 
 TYPED_TEST(RecordCardDesign, DeleteAsksRemovesAndShowsThePreviousRecord) {
@@ -257,6 +278,39 @@ TYPED_TEST(RecordCardDesign, DeleteAsksRemovesAndShowsThePreviousRecord) {
     EXPECT_EQ(w.box(0), w.sample(2, 0));
     EXPECT_EQ(this->last().text, this->twin.deleted);
     EXPECT_FALSE(QFile::exists(this->tp.path(TypeParam::twin().files(w.form).temp)));
+}
+
+TYPED_TEST(RecordCardDesign, DeleteOfTheFirstRecordClosesTheGapThroughAFreshTemporaryFile) {
+    this->store(3);
+    {
+        QFile leftover(this->temp()); // left behind by an earlier failure
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+        leftover.write(QByteArray(5 * TypeParam::Record::Length, 'z'));
+    }
+    auto& w = this->w;
+    w.card->Browse(TestFixture::Step::First);
+    this->tp.messages.answers = {MsgAnswer::Yes};
+    w.card->Delete();
+    EXPECT_EQ(this->last().text, this->twin.deleted);
+    EXPECT_EQ(this->size(), 2 * TypeParam::Record::Length);
+    EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(2, 0));
+    EXPECT_EQ(this->record(2).*TypeParam::boxes()[0].field, w.sample(3, 0));
+    EXPECT_EQ(w.position->text(), " 1");
+    EXPECT_EQ(w.box(0), w.sample(2, 0));
+    EXPECT_FALSE(QFile::exists(this->temp()));
+}
+
+TYPED_TEST(RecordCardDesign, ATemporaryFileThatCannotBeWrittenLeavesTheArchiveWhole) {
+    this->store(3);
+    ASSERT_TRUE(QDir(this->tp.dir.path()).mkpath(this->temp() + QStringLiteral("/occupato")));
+    auto& w = this->w;
+    w.card->Browse(TestFixture::Step::First);
+    this->tp.messages.answers = {MsgAnswer::Yes};
+    w.card->Delete();
+    EXPECT_TRUE(this->last().text.startsWith(this->twin.deleteFailed));
+    EXPECT_EQ(this->size(), 3 * TypeParam::Record::Length);
+    EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(1, 0));
+    EXPECT_EQ(w.position->text(), " 1");
 }
 
 TYPED_TEST(RecordCardDesign, DeleteOfTheOnlyRecordLeavesANewCard) {
@@ -281,6 +335,7 @@ TYPED_TEST(RecordCardDesign, DeleteOfANewCardOrOfARecordNoLongerThereChangesNoth
     this->tp.messages.answers = {MsgAnswer::Yes};
     w.card->Delete();
     EXPECT_TRUE(this->last().text.startsWith(this->twin.deleteFailed));
+    EXPECT_EQ(this->last().icon, MsgIcon::Information);
     EXPECT_FALSE(this->tp.messages.texts().contains(this->twin.deleted)) << "a failure is never reported as success";
     EXPECT_EQ(w.position->text(), " 9");
     EXPECT_EQ(this->records(), 1);

@@ -35,7 +35,7 @@ PayeeRecord everyField() {
 
 } // namespace
 
-TEST(PayeeRecord, FieldsLieAtTheirOffsetsBlankPadded) {
+TEST(PayeeRecord, FieldsLieAtTheirOffsetsAndRoundTripThroughTheCardsBoxes) {
     const QByteArray bytes = everyField().encode();
     ASSERT_EQ(bytes.size(), 853);
     const struct {
@@ -51,11 +51,8 @@ TEST(PayeeRecord, FieldsLieAtTheirOffsetsBlankPadded) {
         field += QByteArray(e.width - field.size(), ' ');
         EXPECT_EQ(bytes.mid(e.offset, e.width), field) << e.text;
     }
-}
-
-TEST(PayeeRecord, RoundTripsThroughBytesAndTheCardsBoxes) {
     const PayeeRecord r = everyField();
-    EXPECT_EQ(PayeeRecord::decode(r.encode()), r);
+    EXPECT_EQ(PayeeRecord::decode(bytes), r);
     QWidget form;
     for (const BoxBinding<PayeeRecord>& b : PayeeBoxes)
         (new QLineEdit(&form))->setObjectName(QString::fromLatin1(b.box));
@@ -179,17 +176,6 @@ TEST_F(CardExportTest, DocumentHasTitleTableAndCreationStamp) {
     ASSERT_EQ(doc.after.size(), 2);
     EXPECT_TRUE(doc.after[0].text.isEmpty());
     EXPECT_EQ(doc.after[1].text, QStringLiteral("Scheda creata in data 05/03/2024 alle ore 09:07:02"));
-}
-
-TEST_F(CardExportTest, EachExportIsANewFileThatIsOpened) {
-    ASSERT_TRUE(WriteCardToWord(card()));
-    ASSERT_TRUE(WriteCardToWord(card()));
-    ASSERT_EQ(tp.writers.written.size(), 2);
-    EXPECT_EQ(QFileInfo(tp.writers.written[0]).fileName(), QStringLiteral("Scheda intestatario.docx"));
-    EXPECT_EQ(QFileInfo(tp.writers.written[1]).fileName(), QStringLiteral("Scheda intestatario (2).docx"));
-    EXPECT_EQ(QFileInfo(tp.writers.written[0]).absolutePath(), QDir(folder).absolutePath());
-    EXPECT_EQ(tp.desktop.openedFiles, tp.writers.written);
-    EXPECT_TRUE(tp.messages.shown.empty());
 }
 
 TEST_F(CardExportTest, ADocumentThatCannotBeWrittenIsReported) {

@@ -1,19 +1,17 @@
-// The two reason lookups: the list layouts and their order, type-ahead, the
-// pick into the reason card and into the slip form, printing.
+// The two reason lookups' own lines and picks: the list layouts and their
+// order, the import into the slip form, a long register, the window's look.
+// What every lookup does is in LookupDesignTest; the pick into the card, in
+// RegisterCardWindowTest.
 
 #include "common/PrintedList.h"
 #include "common/ReasonRecord.h"
-#include "common/SortedList.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
 #include "slips/frmBollettini.h"
-#include "support/TestPlatform.h"
+#include "registers/RegisterFixture.h"
 #include "registers/reasons/ReasonSamples.h"
 
 #include <QFile>
-#include <QTest>
-
-using platform::MsgAnswer;
 
 namespace {
 
@@ -22,17 +20,10 @@ const ReasonRecord kRent = reason("AFFITTO", "MESE CORRENTE", "25", "00");
 const ReasonRecord kClub = reason("QUOTA CIRCOLO", "", "", "");
 const ReasonRecord kTax = reason("TASSA RIFIUTI", "SALDO", "100", "00");
 
-class ReasonLookups : public ::testing::Test {
+class ReasonLookups : public RegisterFixture<ReasonRecord> {
 protected:
-    TestPlatform tp;
+    ReasonLookups() : RegisterFixture(QStringLiteral("Causali.cdb")) {}
 
-    void store(std::initializer_list<ReasonRecord> reasons, const QByteArray& tail = {}) const {
-        QFile f(tp.path("Causali.cdb"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const ReasonRecord& r : reasons)
-            f.write(r.encode());
-        f.write(tail);
-    }
     static QStringList lines(const RegisterLookup& f) { return ListLines(*f.lstCausali); }
     frmBollettini& slipForm() {
         frmBollettini& slip = Forms::get<frmBollettini>();
@@ -49,18 +40,14 @@ TEST_F(ReasonLookups, OpensOnEveryRecordInTheFullLayoutSortedAsText) {
     store({kWater, kRent, kClub, kTax}, QByteArray(100, 'x'));
     frmFindCausale& f = Forms::get<frmFindCausale>();
     EXPECT_EQ(f.windowTitle(), " Trova causale");
-    EXPECT_EQ(f.lblMemory->text(), "carica");
     EXPECT_EQ(lines(f), (QStringList{u8("AFFITTO MESE CORRENTE  -  € 25,00  [ Rec. 2 ]"),
                                      u8("CANONE ACQUA   -  € 120,50  [ Rec. 1 ]"),
                                      u8("QUOTA CIRCOLO   -  € ,  [ Rec. 3 ]"),
                                      u8("TASSA RIFIUTI SALDO  -  € 100,00  [ Rec. 4 ]")}));
     EXPECT_EQ(f.lblTrovati->text(), "4 schede trovate");
-    for (QPushButton* b : {f.cmdCategoria, f.cmdDescrizione, f.cmdPagamento})
-        EXPECT_TRUE(b->isEnabled());
-    EXPECT_FALSE(f.lblFaiClic->isVisible());
 }
 
-TEST_F(ReasonLookups, LayoutButtonsFilterAndDisableThemselves) {
+TEST_F(ReasonLookups, EachLayoutListsItsExactLines) {
     store({kWater, kRent, kClub, kTax});
     frmFindCausale& f = Forms::get<frmFindCausale>();
     f.cmdPagamento_Click();
@@ -70,85 +57,14 @@ TEST_F(ReasonLookups, LayoutButtonsFilterAndDisableThemselves) {
                                      u8("120,50 euro  -  CANONE ACQUA   [ Rec. 1 ]"),
                                      u8("25,00 euro  -  AFFITTO MESE CORRENTE  [ Rec. 2 ]")}));
     EXPECT_EQ(f.lblTrovati->text(), "3 schede trovate");
-    EXPECT_FALSE(f.cmdPagamento->isEnabled());
 
     f.cmdDescrizione_Click();
     EXPECT_EQ(lines(f), (QStringList{u8("MESE CORRENTE  -  € 25,00  [ Rec. 2 ]"),
                                      u8("SALDO  -  € 100,00  [ Rec. 4 ]")}));
-    EXPECT_FALSE(f.cmdDescrizione->isEnabled());
-    EXPECT_TRUE(f.cmdPagamento->isEnabled());
 
     f.cmdCategoria_Click();
     EXPECT_EQ(lines(f).size(), 4);
     EXPECT_TRUE(lines(f).contains(u8("QUOTA CIRCOLO  -  € ,  [ Rec. 3 ]")));
-    f.Unload();
-    EXPECT_EQ(Forms::get<frmFindCausale>().lblMemory->text(), "carica") << "every opening starts afresh";
-}
-
-TEST_F(ReasonLookups, TypeAheadSelectsWithoutFilteringAndTheHintFollows) {
-    store({kWater, kRent, kClub, kTax});
-    frmFindCausale& f = Forms::get<frmFindCausale>();
-    f.txtCerca->setText("quo");
-    EXPECT_EQ(SelectedLine(*f.lstCausali), u8("QUOTA CIRCOLO   -  € ,  [ Rec. 3 ]"));
-    EXPECT_TRUE(f.lblFaiClic->isVisibleTo(&f));
-    EXPECT_EQ(f.lstCausali->count(), 4);
-    f.txtCerca->setText("zzz");
-    EXPECT_EQ(SelectedLine(*f.lstCausali), "");
-    EXPECT_FALSE(f.lblFaiClic->isVisibleTo(&f));
-}
-
-TEST_F(ReasonLookups, APickFromAnyLayoutLoadsTheSameRecordIntoTheCard) {
-    store({kRent, kWater});
-    for (const char* mode : {"carica", "desc01", "desc02", "importo"}) {
-        frmCausali& card = Forms::get<frmCausali>();
-        card.txtDescrizione->setText("TYPED, UNSAVED");
-        frmFindCausale& f = Forms::get<frmFindCausale>();
-        if (QString(mode) == "desc01")
-            f.cmdCategoria_Click();
-        else if (QString(mode) == "desc02")
-            f.cmdDescrizione_Click();
-        else if (QString(mode) == "importo")
-            f.cmdPagamento_Click();
-        f.txtCerca->setText(QString(mode) == "importo" ? "25" : (QString(mode) == "desc02" ? "MESE" : "AFF"));
-        QTest::keyClick(f.txtCerca, Qt::Key_Return);
-        EXPECT_TRUE(f.isUnloaded()) << mode;
-        EXPECT_EQ(ReadBoxes<ReasonRecord>(card, ReasonBoxes), kRent) << mode;
-        EXPECT_EQ(card.lblPosizione->text(), " 1") << mode;
-        card.Unload();
-    }
-}
-
-TEST_F(ReasonLookups, NoSelectionOrAChangedRegisterWritesNothingAndStaysOpen) {
-    store({kWater, kRent});
-    frmCausali& card = Forms::get<frmCausali>();
-    card.txtDescrizione->setText("MINE");
-    frmFindCausale& f = Forms::get<frmFindCausale>();
-    f.lstCausali_DblClick();
-    EXPECT_FALSE(f.isUnloaded());
-
-    f.txtCerca->setText("CANONE");
-    store({kRent, kWater}); // the records swapped numbers behind the list
-    f.lblFaiClic_DblClick();
-    EXPECT_FALSE(f.isUnloaded());
-    EXPECT_EQ(card.txtDescrizione->text(), "MINE");
-    EXPECT_EQ(card.lblPosizione->text(), "");
-
-    f.lblMemory->setText("other");
-    f.lstCausali_DblClick();
-    EXPECT_FALSE(f.isUnloaded());
-    f.cmdChiudi_Click();
-    EXPECT_TRUE(f.isUnloaded());
-    EXPECT_EQ(card.txtDescrizione->text(), "MINE");
-    EXPECT_TRUE(tp.messages.shown.empty());
-}
-
-TEST_F(ReasonLookups, AMissingRegisterIsCreatedEmpty) {
-    frmFindCausale01& f = Forms::get<frmFindCausale01>();
-    EXPECT_EQ(f.lstCausali->count(), 0);
-    EXPECT_EQ(f.lblTrovati->text(), "0 schede trovate");
-    EXPECT_TRUE(QFile::exists(tp.path("Causali.cdb")));
-    f.cmdGuida_Click();
-    EXPECT_EQ(tp.messages.last().text, "La lista non contiene nessuna voce.");
 }
 
 TEST_F(ReasonLookups, ImportWritesTheReasonAndItsAmountIntoTheSlip) {
@@ -204,26 +120,6 @@ TEST_F(ReasonLookups, ImportOfRecordsWrittenElsewhere) {
     EXPECT_EQ(slip.txtCifre->text(), "12AB");
     EXPECT_EQ(slip.Display->text(), "DODICI") << "the words follow the leading number";
     EXPECT_EQ(slip.txtCentCifra->text(), "5") << "one-digit cents arrive as they are";
-}
-
-TEST_F(ReasonLookups, PrintsTheListAsShown) {
-    SetPrintClock([] { return QDateTime(QDate(2012, 3, 5), QTime(9, 7, 2)); });
-    SetPrintDateSeparator(QStringLiteral("/"));
-    store({kWater, kRent});
-    frmFindCausale& f = Forms::get<frmFindCausale>();
-    f.cmdPagamento_Click();
-    tp.messages.answers = {MsgAnswer::OK};
-    f.cmdGuida_Click();
-    EXPECT_EQ(tp.messages.last().title, "Stampa elenco causali");
-    const QStringList printed = tp.printer.lines();
-    ASSERT_GE(printed.size(), 6);
-    EXPECT_EQ(printed[1], "Elenco causali");
-    EXPECT_TRUE(printed.contains(u8("120,50 euro  -  CANONE ACQUA   [ Rec. 1 ]")));
-    EXPECT_TRUE(printed.contains("Totale voci in elenco: 2"));
-    EXPECT_EQ(printed.back(), "Scheda stampata in data 05/03/2012 alle ore 09:07:02.");
-    EXPECT_FALSE(f.isUnloaded());
-    SetPrintClock({});
-    SetPrintDateSeparator(QString());
 }
 
 TEST_F(ReasonLookups, ListsMoreReasonsThanASignedSixteenBitCount) {

@@ -72,23 +72,3 @@ TEST(ReasonLines, AReasonWithoutAmountOrSecondLineKeepsItsSeparators) {
     EXPECT_FALSE(ReasonLines::HasReason2(reason("X", "  ", "", "")));
 }
 
-TEST(ReasonLines, ModesFindTheirLayoutAfterTrimmingBlanksOnly) {
-    const LookupTable<ReasonRecord>& table = ReasonLookupTable();
-    using Line = QString (*)(const ReasonRecord&, qint64);
-    using Listed = bool (*)(const ReasonRecord&);
-    const auto* amount = LookupModeNamed(table, QStringLiteral(" importo "));
-    ASSERT_NE(amount, nullptr);
-    ASSERT_NE(amount->line.target<Line>(), nullptr);
-    EXPECT_EQ(*amount->line.target<Line>(), &ReasonLines::ByAmount);
-    const auto* full = LookupModeNamed(table, QStringLiteral("carica"));
-    ASSERT_NE(full, nullptr);
-    ASSERT_NE(full->line.target<Line>(), nullptr);
-    EXPECT_EQ(*full->line.target<Line>(), &ReasonLines::Full);
-    const auto* second = LookupModeNamed(table, QStringLiteral("desc02"));
-    ASSERT_NE(second, nullptr);
-    ASSERT_NE(second->lists.target<Listed>(), nullptr);
-    EXPECT_EQ(*second->lists.target<Listed>(), &ReasonLines::HasReason2);
-    EXPECT_EQ(LookupModeNamed(table, QStringLiteral("Importo")), nullptr) << "case counts";
-    EXPECT_EQ(LookupModeNamed(table, QStringLiteral("\timporto")), nullptr);
-    EXPECT_EQ(LookupModeNamed(table, QString()), nullptr);
-}
