@@ -87,8 +87,9 @@ TYPED_TEST(RegisterCardBackup, ARestoreFromTheCardsButtonLeavesTheCardBlankAndNe
     ASSERT_EQ(card.lblPosizione->text(), " 1");
     for (const auto& b : TypeParam::boxes())
         SetBoxText(FindBox(card, QString::fromLatin1(b.box)), QStringLiteral("1"));
-    if constexpr (std::is_base_of_v<ContactCard, typename TypeParam::Card>)
+    if constexpr (std::is_base_of_v<ContactCard, typename TypeParam::Card>) {
         ASSERT_TRUE(card.cmdCasa->isEnabled());
+    }
 
     tp.choosers.fileAnswers = {tp.path(TypeParam::backup)};
     tp.messages.answers = {MsgAnswer::Yes};
