@@ -67,27 +67,19 @@ protected:
     TestPlatform tp;
 };
 
-TEST_F(Accessibility, MenuPicturesAndCaptionsArePushButtons) {
+TEST_F(Accessibility, MenuAndYearChooserPicturesAndCaptionsArePushButtons) {
     frmMenu& m = Forms::get<frmMenu>();
     m.Show();
     const QStringList names = checkedNames(m);
-    for (const char* name : {"Compilazione e stampa bollettini", "Anagrafica", "Archivio causali",
-                             "Riepilogo versamenti", "Guida", "Esci"})
-        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
     EXPECT_EQ(names.count("Anagrafica"), 2) << "the picture and its caption";
 
     tp.modal.expect("frmHelpForm", [](QWidget& help) { static_cast<Form&>(help).Unload(); });
     press(m, QStringLiteral("Guida"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tp.modal.steps.empty(); }, 2000));
-}
 
-TEST_F(Accessibility, YearChooserPicturesArePushButtons) {
     frmSelezione& c = Forms::get<frmSelezione>();
     c.Show();
-    const QStringList names = checkedNames(c);
-    for (const char* name : {"Backup archivio", "Esporta archivio in foglio di MS Excel",
-                             "Impostazioni margini di stampa", "Impostazioni separatore decimale", "Guida", "Chiudi"})
-        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
+    EXPECT_TRUE(checkedNames(c).contains("Impostazioni separatore decimale")) << "a picture named by its tooltip";
 }
 
 TEST_F(Accessibility, SlipFormToolsArePushButtonsAndNuovoEmptiesTheForm) {

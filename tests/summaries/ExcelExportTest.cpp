@@ -1,4 +1,3 @@
-#include "common/OfficeCheck.h"
 #include "support/ZipParts.h"
 #include "slips/frmSelezione.h"
 #include "summaries/SlipSheet.h"
@@ -38,18 +37,6 @@ protected:
 };
 
 } // namespace
-
-TEST(OfficeCheck, AsksTheDesktopForADefaultApplicationOfTheType) {
-    TestPlatform tp;
-    tp.desktop.everyTypeHandled = false;
-    tp.desktop.defaults[kXlsxMimeType] = "calc.desktop";
-    EXPECT_TRUE(RegistryValueExists("Excel.sheet\\CurVer"));
-    EXPECT_FALSE(RegistryValueExists("Word.Document\\CurVer"));
-    tp.desktop.defaults[kDocxMimeType] = "writer.desktop";
-    EXPECT_TRUE(RegistryValueExists("Word.Document\\CurVer"));
-    EXPECT_FALSE(RegistryValueExists("Excel.Sheet\\CurVer")) << "an unknown key";
-    EXPECT_FALSE(RegistryValueExists(""));
-}
 
 TEST(SlipSheet, EveryCellIsTheSlipsTextAsWritten) {
     EXPECT_EQ(SlipSheetHeader(), (QStringList{"C/C", "Importo versato", "Intestatario", "Causale", "Esecutore",

@@ -69,16 +69,9 @@ TEST_F(Summaries, TheMenuOpensTheChooserOnThisYearWithoutACloseBox) {
     ASSERT_TRUE(Forms::isLoaded<frmSelezione01>());
     frmSelezione01& c = *Forms::existing<frmSelezione01>();
     EXPECT_TRUE(c.isVisible());
-    EXPECT_EQ(c.windowTitle(), " Quillora - Selezione archivio annuale");
-    EXPECT_EQ(c.fraAnno->title(), " Specificare un anno solare : ");
     EXPECT_EQ(c.txtAnno->text(), QString::number(QDate::currentDate().year()));
-    EXPECT_EQ(c.cmdAnno->text(), "Avanti >>");
     EXPECT_TRUE(c.cmdAnno->isEnabled());
     EXPECT_FALSE(c.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(c.picSettings->toolTip(), " Impostazioni separatore decimale ");
-    EXPECT_EQ(c.cmdGuida->accessibleName(), "Guida");
-    EXPECT_EQ(c.cmdChiudi->accessibleName(), "Chiudi");
-    EXPECT_EQ(c.lblImposta->text(), "Decimali");
 
     c.txtAnno->setText(" ");
     EXPECT_FALSE(c.cmdAnno->isEnabled());
@@ -122,10 +115,7 @@ TEST_F(Summaries, CloseOrTheWindowManagersCloseBringsBackTheMenu) {
 TEST_F(Summaries, HelpAndDecimalSettingsOpenAboveTheChooser) {
     frmSelezione01& c = chooser();
     tp.modal.expect("frmHelpForm", [](QWidget& w) {
-        auto& help = static_cast<frmHelpForm&>(w);
-        EXPECT_EQ(help.lblTitolo->text(), "Riepilogo versamenti");
-        EXPECT_TRUE(help.txtTesto->text().startsWith("Quillora consente di ottenere tre diversi tipi"));
-        EXPECT_EQ(help.txtTesto->text().count("\r\n\r\n"), 3);
+        EXPECT_EQ(static_cast<frmHelpForm&>(w).lblTitolo->text(), "Riepilogo versamenti");
     });
     c.cmdGuida->click();
     tp.modal.expect("frmSetNumPreven");
@@ -230,6 +220,15 @@ TEST_F(Summaries, AllPaymentsListEverySlipWithCountAndExactTotal) {
     EXPECT_EQ(w.lblImporto->text(), "1370,30");
     EXPECT_GT(w.horizontalExtent(), QFontMetrics(w.lstRiepilogo->font()).horizontalAdvance(l[0]));
     EXPECT_GT(w.lstRiepilogo->horizontalScrollBar()->maximum(), 0) << "the lines are wider than the list";
+
+    // The total follows the user locale's separator.
+    w.cmdEsci->click();
+    TestPlatform::settle();
+    tp.locale.separators = {".", ","};
+    frmRiepiloghi& again = summaryOf("2026");
+    again.optTutti->click();
+    again.cmdAvanti->click();
+    EXPECT_EQ(again.lblImporto->text(), "1370.30");
 }
 
 TEST_F(Summaries, APayerWrittenInEitherCaseIsOneNameWithAllItsSlips) {
@@ -270,15 +269,6 @@ TEST_F(Summaries, APayeesLinesNameThePayerAndBackComesToTheChoice) {
     w.cmdAvanti->click();
     EXPECT_EQ(w.lstRiepilogo->count(), 3);
     EXPECT_EQ(w.lblImporto->text(), "225,55");
-}
-
-TEST_F(Summaries, TheTotalFollowsTheUserLocalesSeparator) {
-    writeArchive(tp, "2026", fourSlips());
-    tp.locale.separators = {".", ","};
-    frmRiepiloghi& w = summaryOf("2026");
-    w.optTutti->click();
-    w.cmdAvanti->click();
-    EXPECT_EQ(w.lblImporto->text(), "1370.30");
 }
 
 TEST_F(Summaries, EsciOrTheWindowManagersCloseBringsBackTheMenu) {
