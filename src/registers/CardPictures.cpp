@@ -28,7 +28,7 @@ QPixmap phone(int size) { return SignPicture(QString(QChar(0x260E)), QColor(0x20
 QPixmap mail(int size) { return SignPicture(QString(QChar(0x2709)), QColor(0x00, 0x40, 0xA0), size); }
 QPixmap check(int size) { return SignPicture(QString(QChar(0x2714)), QColor(0x10, 0x90, 0x20), size); }
 
-QPixmap lookupBanner(int width, int height) {
+QPixmap lookupBanner(int width, int height, const QString& heading) {
     QPixmap pm(width, height);
     pm.fill(QColor(0xFF, 0xFF, 0xFF));
     QPainter p(&pm);
@@ -45,7 +45,7 @@ QPixmap lookupBanner(int width, int height) {
     p.setFont(font);
     p.setPen(QColor(0, 0, 128));
     p.drawText(QRect(int(height * 1.7), 0, width - int(height * 1.7), height), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Ordina le schede per:"));
+               heading);
     return pm;
 }
 

@@ -14,6 +14,7 @@ QPixmap backup(int size);   // a green circular arrow (archive backup)
 QPixmap phone(int size);    // a telephone receiver
 QPixmap mail(int size);     // an envelope
 QPixmap check(int size);    // a tick
-// The lookups' banner: a pile of cards and the heading "Ordina per:".
-QPixmap lookupBanner(int width, int height);
+// The lookups' banner: a pile of cards and the heading that introduces the
+// mode buttons, which names what the lookup sorts ("Ordina gli esecutori per:").
+QPixmap lookupBanner(int width, int height, const QString& heading);
 } // namespace CardPictures

@@ -33,7 +33,7 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
     picContainer = new Panel(this, look.back);
     place(picContainer, 0, 0, kWidth, kPanelHeight);
 
-    cmdLogo = new PictureButton(picContainer, CardPictures::lookupBanner(tw(kWidth - 240), tw(720)),
+    cmdLogo = new PictureButton(picContainer, CardPictures::lookupBanner(tw(kWidth - 240), tw(720), bannerHeading),
                                 bannerHeading);
     cmdLogo->setEnabled(false);
     place(cmdLogo, 120, 120, kWidth - 240, 720);

@@ -6,6 +6,7 @@
 #include "common/PrintedList.h"
 #include "registers/payers/frmEsecutori.h"
 #include "registers/payers/frmFindEsecutore.h"
+#include "registers/payees/frmFindIntestatario.h"
 #include "slips/frmBollettini.h"
 #include "registers/RegisterFixture.h"
 
@@ -38,6 +39,20 @@ protected:
     }
     static QStringList lines(const RegisterLookup& f) { return ListLines(*f.lstCausali); }
 };
+
+// The banner's heading says what the lookup sorts: the payers' two windows
+// share one banner, which is not the payees'.
+TEST_F(PayerLookup, TheBannerIntroducesThePayersNotThePayees) {
+    const auto banner = [](const RegisterLookup& f) { return f.cmdLogo->picture().toImage(); };
+    const QImage payers = banner(Forms::get<frmFindEsecutore>());
+    EXPECT_EQ(payers, banner(Forms::get<frmFindEsecutore01>()));
+    EXPECT_NE(payers, banner(Forms::get<frmFindIntestatario>()));
+    EXPECT_EQ(banner(Forms::get<frmFindIntestatario>()), banner(Forms::get<frmFindIntestatario01>()));
+    Forms::get<frmFindEsecutore>().Unload();
+    Forms::get<frmFindEsecutore01>().Unload();
+    Forms::get<frmFindIntestatario>().Unload();
+    Forms::get<frmFindIntestatario01>().Unload();
+}
 
 TEST_F(PayerLookup, EachLayoutListsItsExactLinesUnderItsButton) {
     storeThree();
