@@ -35,7 +35,9 @@ IdentifierChecker::IdentifierChecker(const CheckerDesign& design) : Form(Kind::D
 
     instruction = new QLabel(design.instruction, picContainer);
     instruction->setObjectName(QLatin1String(design.instructionName));
-    instruction->setFont(QFont(QStringLiteral("Verdana"), 8));
+    QFont instructionFont(QStringLiteral("Verdana"));
+    instructionFont.setPointSizeF(8.25);
+    instruction->setFont(instructionFont);
     instruction->setWordWrap(true);
     place(instruction, 120, 930, 7320, 420);
 

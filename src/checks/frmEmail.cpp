@@ -16,7 +16,8 @@ namespace {
 constexpr unsigned int kCaptionBlue = 0xC00000; // &H00C00000&: blue
 
 QFont boxFont() {
-    QFont f(QStringLiteral("Verdana"), 8);
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(8.25);
     f.setBold(true);
     return f;
 }

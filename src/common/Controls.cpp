@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTextDocument>
 #include <QValidator>
 
 #include <unordered_map>
@@ -245,7 +246,13 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QString TextArea::text() const {
-    QString t = toPlainText();
+    // The document's own plain text turns a no-break space into a blank; a box
+    // that keeps any character keeps that one too.
+    QString t = anyCharacter_ ? document()->toRawText() : toPlainText();
+    if (anyCharacter_)
+        for (QChar& c : t)
+            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+                c = QLatin1Char('\n');
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return t;
 }

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 using namespace platform;
@@ -51,6 +52,12 @@ protected:
         QGuiApplication::clipboard()->setText(text);
         box->paste();
     }
+    // A Control-key combination as the desktop delivers it: its control
+    // character as the text (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24).
+    static void controlKey(TextBox* box, Qt::Key key, char16_t code) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier, QString(QChar(code)));
+        QCoreApplication::sendEvent(box, &press);
+    }
 };
 
 } // namespace
@@ -75,6 +82,9 @@ TEST_F(Checkers, VatNumberResultsNameTheOffice) {
         f.txtIva->setText("00000000406");
         QTest::keyClick(f.txtIva, Qt::Key_Return);
         EXPECT_TRUE(onlyMessage().text.endsWith(QString::fromUtf8("Forlì.")));
+        f.txtIva->setText("00000001206");
+        f.cmdCalcolaIva->click();
+        EXPECT_TRUE(onlyMessage().text.endsWith("Ufficio di Bologna 2.")) << "code 120, as code 101";
     });
 }
 
@@ -121,6 +131,18 @@ TEST_F(Checkers, VatBoxTakesDigitsByTypingAndByPasting) {
         paste(f.txtIva, "23456789012345");
         EXPECT_EQ(f.txtIva->text(), "12345678901") << "the limit of 11 holds for pastes";
         EXPECT_TRUE(tp.messages.shown.empty());
+
+        // Copy, paste and cut from the keyboard are refused keys here.
+        QGuiApplication::clipboard()->setText("9");
+        f.txtIva->setText("123");
+        f.txtIva->selectAll();
+        const std::pair<Qt::Key, char16_t> combos[] = {{Qt::Key_C, 3}, {Qt::Key_V, 22}, {Qt::Key_X, 24}};
+        for (const auto& [key, code] : combos) {
+            controlKey(f.txtIva, key, code);
+            EXPECT_EQ(onlyMessage(), notice) << int(code);
+            EXPECT_EQ(f.txtIva->text(), "123") << int(code);
+        }
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "9") << "nothing was copied";
     });
 }
 
@@ -161,6 +183,16 @@ TEST_F(Checkers, TaxCodeResults) {
         f.txtCarta->setText("AAAAAA00A00A000X");
         f.cmdCheckCard->click();
         EXPECT_EQ(onlyMessage(), (Shown{"Codice fiscale ERRATO!", title, MsgIcon::Critical}));
+        f.txtCarta->setText("aaaaaa00a00a000i");
+        f.cmdCheckCard->click();
+        EXPECT_EQ(onlyMessage().text, "Codice fiscale CORRETTO.") << "small letters are read as capitals";
+        // Anything but letters and digits among the first fifteen: never right.
+        for (const QString& odd : {QString(15, '*') + "2", QString::fromUtf8("ÀAAAAA00A00A000I")}) {
+            f.txtCarta->setText(odd);
+            EXPECT_EQ(f.txtCarta->text(), odd) << "left in the box by the filter";
+            f.cmdCheckCard->click();
+            EXPECT_EQ(onlyMessage(), (Shown{"Codice fiscale ERRATO!", title, MsgIcon::Critical}));
+        }
     });
 }
 
@@ -198,6 +230,13 @@ TEST_F(Checkers, TaxCodeBoxFiltersTypingAndPasting) {
         paste(f.txtCarta, "rss/mra 85t10a562s and more");
         EXPECT_EQ(f.txtCarta->text(), "rss*mra*85t10a56") << "filtered and held to 16";
         EXPECT_TRUE(tp.messages.shown.empty());
+
+        // The Control-key combinations pass here: Ctrl+V pastes, filtered.
+        f.txtCarta->clear();
+        QGuiApplication::clipboard()->setText("ab/c");
+        controlKey(f.txtCarta, Qt::Key_V, 22);
+        EXPECT_EQ(f.txtCarta->text(), "ab*c");
+        EXPECT_TRUE(tp.messages.shown.empty());
     });
 }
 
@@ -208,6 +247,9 @@ TEST_F(Checkers, CardResults) {
         EXPECT_EQ(onlyMessage(), (Shown{QString::fromUtf8("NUMERO VALIDO.\r\n\r\nLa carta di credito è del tipo Visa."),
                                         title, MsgIcon::Information}));
         const std::pair<const char*, Shown> cases[] = {
+            {"5610000000000001",
+             {QString::fromUtf8("NUMERO VALIDO.\r\n\r\nLa carta di credito è del tipo Australian BankCard."), title,
+              MsgIcon::Information}},
             {"561000000000001", {"Tipo di carta di credito sconosciuto.", title, MsgIcon::Exclamation}},
             {"4111111111111112", {"Numero di carta di credito NON valido.", title, MsgIcon::Exclamation}},
         };

@@ -70,6 +70,10 @@ TEST_F(Email, BoxesKeepTextOutsideTheCodePage) {
         EXPECT_EQ(f.txtOggetto->text(), greek);
         f.txtCorpo->setText(greek);
         EXPECT_EQ(f.txtCorpo->text(), greek);
+        const QString noBreak = QString::fromUtf8("50\u00A0€");
+        f.txtCorpo->setText(noBreak);
+        EXPECT_EQ(f.txtCorpo->text(), noBreak) << "a no-break space stays one";
+        f.txtCorpo->setText(greek);
         f.txtOggetto->clear();
         for (const QString& typed : {QString::fromUtf8("ł"), QString::fromUtf8("€")}) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
