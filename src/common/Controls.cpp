@@ -246,13 +246,13 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QString TextArea::text() const {
-    // The document's own plain text turns a no-break space into a blank; a box
-    // that keeps any character keeps that one too.
-    QString t = anyCharacter_ ? document()->toRawText() : toPlainText();
-    if (anyCharacter_)
-        for (QChar& c : t)
-            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-                c = QLatin1Char('\n');
+    // The document's own plain text turns a no-break space into a blank; the
+    // raw text keeps it (it is a character of the code page, so a stored
+    // note keeps it too), with its line separators made line breaks.
+    QString t = document()->toRawText();
+    for (QChar& c : t)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return t;
 }

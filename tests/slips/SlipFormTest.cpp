@@ -573,3 +573,18 @@ TEST_F(SlipForm, HelpShowsTheWorkbenchTopic) {
     f.cmdGuida_Click();
     EXPECT_EQ(HelpCatalogue::SlipWorkbench().paragraphs.size(), 8);
 }
+
+// A no-break space is a character of the code page: the notes keep it on disk
+// (byte A0) and give it back, with their line breaks as CR LF.
+TEST_F(SlipForm, NotesKeepANoBreakSpace) {
+    frmBollettini& f = open();
+    f.txtCC->setText("123");
+    f.txtNote->setText(QString::fromUtf8("50\u00A0€\r\nsaldo"));
+    EXPECT_EQ(f.txtNote->text(), QString::fromUtf8("50\u00A0€\r\nsaldo"));
+    f.imgSalva_Click();
+    const QByteArray notes = bytes().mid(301, 11);
+    EXPECT_EQ(notes, QByteArray("50\xA0\x80\r\nsaldo"));
+    f.imgNuovo_Click();
+    f.cmdPrimo_Click();
+    EXPECT_EQ(f.txtNote->text(), QString::fromUtf8("50\u00A0€\r\nsaldo"));
+}
