@@ -30,7 +30,7 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
     setBackColor(look.back);
     setFont(verdana(8.25));
 
-    picContainer = new Panel(this, look.back);
+    picContainer = new Panel(this, look.panel);
     place(picContainer, 0, 0, kWidth, kPanelHeight);
 
     cmdLogo = new PictureButton(picContainer, CardPictures::lookupBanner(tw(kWidth - 240), tw(720), bannerHeading),
@@ -86,14 +86,16 @@ void RegisterLookup::placeModeButtons(const std::vector<QPushButton*>& buttons) 
         place(buttons[i], left, 120, buttonWidth, 390);
         left += buttonWidth + 120;
     }
-    QWidget* previous = lstCausali;
-    setTabOrder(txtCerca, lstCausali);
+    // The search box first, then print and close, the mode buttons from
+    // left to right, and the list last.
+    setTabOrder(txtCerca, cmdGuida);
+    setTabOrder(cmdGuida, cmdChiudi);
+    QWidget* previous = cmdChiudi;
     for (QPushButton* button : buttons) {
         setTabOrder(previous, button);
         previous = button;
     }
-    setTabOrder(previous, cmdGuida);
-    setTabOrder(cmdGuida, cmdChiudi);
+    setTabOrder(previous, lstCausali);
 }
 
 LookupControls RegisterLookup::controls() const {

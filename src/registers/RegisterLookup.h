@@ -22,8 +22,9 @@
 struct LookupLook {
     int width = 7440;                       // client area, twips
     int height = 6480;
-    unsigned int back = Colors::LightGrey;  // window and panel
+    unsigned int back = Colors::LightGrey;  // the window, behind the bottom row
     unsigned int count = Colors::Black;     // the "n schede trovate" caption
+    unsigned int panel = Colors::LightGrey; // the panel above the bottom row
 };
 
 class RegisterLookup : public Form {

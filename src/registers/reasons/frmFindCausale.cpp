@@ -9,7 +9,8 @@
 namespace {
 
 const QString kBanner = QStringLiteral("Archivio causali");
-// The reason lookups' own window: 5880 x 6360 twips on grey, the count in white.
+// The reason lookups' own window: 5880 x 6360 twips, a darker grey behind the
+// light grey panel, the count in white.
 const LookupLook kReasonLook{.width = 5880, .height = 6360, .back = 0xC0C0C0, .count = Colors::White};
 
 // The slip form's reason, and its amount only when the reason has euros (the

@@ -148,7 +148,23 @@ TEST_F(ReasonLookups, KeepTheirOwnWindowSizeAndColours) {
     frmFindCausale& f = Forms::get<frmFindCausale>();
     EXPECT_EQ(f.size(), QSize(Form::tw(5880), Form::tw(6360)));
     EXPECT_EQ(f.lblTrovati->palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(f.picContainer->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0)) << "behind the bottom row";
+    EXPECT_EQ(f.picContainer->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0))
+        << "the panel is lighter than the window";
     EXPECT_LT(f.lstCausali->geometry().bottom(), f.picContainer->geometry().bottom());
     EXPECT_LT(f.picContainer->geometry().bottom(), f.lblTrovati->geometry().top());
+}
+
+// Tab goes from the search box to print and close, then to the three layout
+// buttons from left to right, and reaches the list last.
+TEST_F(ReasonLookups, TabWalksSearchPrintCloseLayoutsThenTheList) {
+    store({kWater});
+    frmFindCausale& f = Forms::get<frmFindCausale>();
+    const QList<QWidget*> expected{f.txtCerca,     f.cmdGuida,       f.cmdChiudi,   f.cmdCategoria,
+                                   f.cmdDescrizione, f.cmdPagamento, f.lstCausali};
+    QList<QWidget*> walked{f.txtCerca};
+    for (QWidget* w = f.txtCerca->nextInFocusChain(); w != f.txtCerca; w = w->nextInFocusChain())
+        if (expected.contains(w) && !walked.contains(w))
+            walked << w;
+    EXPECT_EQ(walked, expected);
 }
