@@ -170,7 +170,8 @@ frmRiepiloghi::frmRiepiloghi() : Form(Kind::TopLevel) {
     setTextColor(lblNumVers, kGreyText);
     place(lblNumVers, 120, 5760, 4200, 300);
 
-    cmdStampa = new PictureButton(picRiepilogo, Pictures::printer(tw(420)), QStringLiteral(" Stampa "));
+    cmdStampa = new PictureButton(picRiepilogo, Pictures::printer(tw(420)), QString());
+    cmdStampa->setAccessibleName(QStringLiteral("Stampa"));
     place(cmdStampa, 4560, 5700, 480, 480);
     lblStampa = new PictureButton(picRiepilogo);
     lblStampa->setCaption(QStringLiteral("Stampa"));

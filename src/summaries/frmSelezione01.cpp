@@ -28,7 +28,8 @@ frmSelezione01::frmSelezione01() : Form(Kind::TopLevel) {
     picContainer = new Panel(this, Colors::White);
     place(picContainer, 120, 120, 5880, 4440);
 
-    cmdLogo = new PictureButton(picContainer, Pictures::productLogo(tw(5640) - 6, tw(780) - 6), QStringLiteral("Quillora"));
+    cmdLogo = new PictureButton(picContainer, Pictures::productLogo(tw(5640) - 6, tw(780) - 6), QString());
+    cmdLogo->setAccessibleName(QStringLiteral("Quillora"));
     cmdLogo->setEnabled(false);
     cmdLogo->setCursor(Qt::ArrowCursor);
     place(cmdLogo, 120, 120, 5640, 780);
@@ -37,6 +38,8 @@ frmSelezione01::frmSelezione01() : Form(Kind::TopLevel) {
     fraAnno = year.frame;
     imgCalendario = year.calendar;
     txtAnno = year.year;
+    // White until it first takes the focus; it rests on the window colour after.
+    txtAnno->setBackColor(Colors::White);
 
     cmdAnno = new QPushButton(QStringLiteral("Avanti >>"), picContainer);
     cmdAnno->setEnabled(false);

@@ -48,6 +48,15 @@ protected:
         box->setCurrentIndex(i);
         emit box->activated(i);
     }
+    // Every tooltip the window shows, sorted, joined by "|".
+    static std::string toolTips(const QWidget& w) {
+        QStringList out;
+        for (const QWidget* child : w.findChildren<QWidget*>())
+            if (!child->toolTip().isEmpty())
+                out << child->toolTip();
+        out.sort();
+        return out.join('|').toStdString();
+    }
     static QStringList lines(const frmRiepiloghi& w) {
         QStringList out;
         for (int i = 0; i < w.lstRiepilogo->count(); ++i)
@@ -72,6 +81,7 @@ TEST_F(Summaries, TheMenuOpensTheChooserOnThisYearWithoutACloseBox) {
     EXPECT_EQ(c.txtAnno->text(), QString::number(QDate::currentDate().year()));
     EXPECT_TRUE(c.cmdAnno->isEnabled());
     EXPECT_FALSE(c.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(toolTips(c), " Chiudi | Guida | Impostazioni separatore decimale ") << "the logo has none";
 
     c.txtAnno->setText(" ");
     EXPECT_FALSE(c.cmdAnno->isEnabled());
@@ -93,6 +103,49 @@ TEST_F(Summaries, TheChooserTakesFourDigitsOnly) {
     QTest::keyClicks(c.txtAnno, "x");
     EXPECT_EQ(tp.messages.shown.size(), 1u);
     EXPECT_EQ(c.txtAnno->text(), "20");
+}
+
+TEST_F(Summaries, EnterInTheYearBoxActsAsAvantiEvenWhileItIsDisabled) {
+    frmSelezione01& c = chooser();
+    c.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&c));
+    c.txtAnno->clear();
+    ASSERT_FALSE(c.cmdAnno->isEnabled());
+    QTest::keyClick(c.txtAnno, Qt::Key_Return);
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(tp.messages.last().text, kYearNotice);
+    EXPECT_EQ(c.focusWidget(), c.txtAnno);
+    tp.messages.shown.clear();
+
+    QTest::keyClicks(c.txtAnno, "201");
+    QTest::keyClick(c.txtAnno, Qt::Key_Return);
+    EXPECT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(c.txtAnno->text(), "201");
+    EXPECT_FALSE(Forms::isLoaded<frmRiepiloghi>());
+    tp.messages.shown.clear();
+
+    // A fifth digit does not fit; it is not refused with the notice either.
+    QTest::keyClicks(c.txtAnno, "65");
+    EXPECT_EQ(c.txtAnno->text(), "2016");
+    EXPECT_TRUE(tp.messages.shown.empty());
+    QTest::keyClick(c.txtAnno, Qt::Key_Return);
+    TestPlatform::settle();
+    EXPECT_TRUE(tp.messages.shown.empty());
+    EXPECT_FALSE(Forms::isLoaded<frmSelezione01>());
+    EXPECT_FALSE(Forms::isLoaded<frmMenu>());
+    ASSERT_TRUE(Forms::isLoaded<frmRiepiloghi>());
+    EXPECT_EQ(Forms::existing<frmRiepiloghi>()->lblFile->text(), "2016");
+}
+
+TEST_F(Summaries, TheYearBoxIsWhiteUntilItTakesTheFocus) {
+    EXPECT_EQ(Forms::get<frmSelezione01>().txtAnno->backColor(), Colors::White);
+    frmSelezione01& c = chooser();
+    c.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&c));
+    c.txtAnno->setFocus();
+    EXPECT_EQ(c.txtAnno->backColor(), Colors::Focus);
+    c.cmdAnno->setFocus();
+    EXPECT_EQ(c.txtAnno->backColor(), Colors::WindowBackground);
 }
 
 TEST_F(Summaries, CloseOrTheWindowManagersCloseBringsBackTheMenu) {
@@ -139,6 +192,7 @@ TEST_F(Summaries, AvantiOpensTheYearsWindowWithItsNameListsOnce) {
     EXPECT_EQ(w.windowTitle(), " Riepilogo versamenti anno solare 2026");
     EXPECT_EQ(w.lblFile->text(), "2026");
     EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(toolTips(w), "") << "the printer picture has none";
     ASSERT_EQ(entries(w.txtPagatore).size(), 2);
     EXPECT_EQ(entries(w.txtPagatore)[0].toUpper(), "BIANCHI ANNA");
     EXPECT_EQ(entries(w.txtPagatore)[1], "ROSSI MARIO");
@@ -240,6 +294,26 @@ TEST_F(Summaries, APayerWrittenInEitherCaseIsOneNameWithAllItsSlips) {
     EXPECT_EQ(w.lblImporto->text(), "1244,80");
     EXPECT_EQ(w.lblNumVers->text(), "3 versamenti eseguiti");
     EXPECT_EQ(w.lblTitolo->text().toUpper(), "VERSAMENTI ESEGUITI DA BIANCHI ANNA NELL'ANNO SOLARE 2026");
+}
+
+TEST_F(Summaries, ABlankPayerIsOneEmptyEntryThatCannotBeSummarised) {
+    QList<SlipRecord> slips = fourSlips();
+    slips << summarySlip("ACEA", "1", "ACQUA", "", "7", "00") << summarySlip("ACEA", "1", "ACQUA", "  ", "8", "00");
+    writeArchive(tp, "2026", slips);
+    frmRiepiloghi& w = summaryOf("2026");
+    EXPECT_EQ(entries(w.txtPagatore).count(QString()), 1);
+    choose(w.txtPagatore, QString());
+    EXPECT_TRUE(w.optPagatore->isChecked());
+    EXPECT_FALSE(w.cmdAvanti->isEnabled());
+    EXPECT_TRUE(w.imgDex->isHidden());
+
+    // One slip is counted without a singular form.
+    choose(w.txtPagatore, "ROSSI MARIO");
+    EXPECT_TRUE(w.cmdAvanti->isEnabled());
+    w.cmdAvanti->click();
+    EXPECT_EQ(w.lstRiepilogo->count(), 1);
+    EXPECT_EQ(w.lblNumVers->text(), "1 versamenti eseguiti");
+    EXPECT_EQ(w.lblImporto->text(), "125,50");
 }
 
 TEST_F(Summaries, APayeesLinesNameThePayerAndBackComesToTheChoice) {
