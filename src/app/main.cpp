@@ -1,7 +1,9 @@
 // Quillora: filling in, printing and archiving Italian postal payment slips.
 
 #include "common/Form.h"
+#include "platform/FileCopy.h"
 #include "platform/Program.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmPassword.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     InstallProgramFolder();
+    // Copies cut short by a crash or a kill leave their hidden temporary files.
+    platform::RemoveCopyLeftovers(platform::programFolder());
     Forms::get<frmPassword>().Show();
     if (platform::program().ended())
         return 0;

@@ -4,6 +4,8 @@
 
 namespace ProgramFiles {
 
+QString JournalOf(const QString& archiveFile) { return archiveFile + QStringLiteral(".jnl"); }
+
 ArchiveFiles YearArchive(const QString& year) {
     const QString digits = trimBlanks(year).toString();
     return {digits + QStringLiteral(".ccp"), digits + QStringLiteral(".tmp")};

@@ -1,7 +1,8 @@
 #pragma once
-// The files of the program folder, named in one place: the four archives and
-// the temporary files their deletes go through, the backup copies, the
-// settings file, the password store and the PDF manual.
+// The files of the program folder, named in one place: the four archives,
+// the temporary files their deletes go through and the journals their saves
+// go through, the backup copies, the settings file, the password store and
+// the PDF manual.
 
 #include <QDate>
 #include <QString>
@@ -22,6 +23,11 @@ inline const QString Manual = QStringLiteral("Guida.pdf");
 inline const ArchiveFiles Payees{QStringLiteral("Intestatari.idb"), QStringLiteral("Intestatari.tmp")};
 inline const ArchiveFiles Payers{QStringLiteral("Esecutori.edb"), QStringLiteral("Esecutori.tmp")};
 inline const ArchiveFiles Reasons{QStringLiteral("Causali.cdb"), QStringLiteral("Causali.tmp")};
+
+// The journal a save writes beside an archive's file before it changes the
+// archive: the file's name followed by ".jnl". No program file, backup or
+// temporary file ends so.
+QString JournalOf(const QString& archiveFile);
 
 // A year's archive: the year without its surrounding blanks followed by
 // ".ccp", its temporary file by ".tmp".

@@ -4,9 +4,16 @@
 // file length holds. An action opens the archive, works on it and closes it;
 // nothing stays open between actions. Every operation reports failure through
 // its result and shows nothing itself.
+//
+// A save is all or nothing and on disk when it reports success: the record
+// and its place go first to a journal beside the archive, which is synced,
+// then the record is written in place and the archive synced, and the journal
+// removed. Opening the archive completes a whole journal left by a save that
+// was cut short and drops one that was not whole (the archive was not touched
+// yet). A link to the archive is followed: the archive's real file is
+// written, its journal and temporary file lie beside it.
 
 #include <QByteArray>
-#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -27,7 +34,7 @@ public:
     // Closes the archive; closing a closed archive does nothing.
     void CloseArchive();
 
-    bool IsOpen() const { return m_file.isOpen(); }
+    bool IsOpen() const { return m_fd >= 0; }
     bool IsReadOnly() const { return m_readOnly; }
     int RecordLength() const { return m_length; }
     const QString& ArchivePath() const { return m_path; }
@@ -45,13 +52,15 @@ public:
     bool ReadAll(QByteArray& out);
 
     // Overwrites record k (1 <= k <= count) or appends it (k = count + 1); no
-    // other byte changes. False for any other k or a record not L bytes long.
+    // other byte changes. False for any other k or a record not L bytes long,
+    // and whenever the record may not be on disk; a save cut short after its
+    // journal was synced is completed when the archive is next opened.
     bool WriteRecord(qint64 k, const QByteArray& record);
 
     // Deletes record k (1 <= k <= count); the later records move one down. The
-    // records that stay are written to the temporary file, which then replaces
-    // the archive in one step: a failure leaves the archive as it was. The
-    // archive stays open afterwards, on its new content.
+    // records that stay are written to the temporary file, which is synced
+    // and renamed over the archive in one step: a failure leaves the archive
+    // as it was. The archive stays open afterwards, on its new content.
     bool RemoveRecord(qint64 k);
 
     // Typed access for record types with `static R decode(const QByteArray&)`
@@ -117,12 +126,23 @@ private:
     static constexpr qint64 kReadRunBytes = 1024 * 1024;
 
     bool openFile();
-    bool writeRemainder(qint64 k, qint64 count, QFile& temp);
+    void closeFile();
+    // Completes the journal of a save cut short, or drops one that is not
+    // whole; false when a whole journal could not be brought into the archive.
+    bool applyJournal();
+    bool writeJournal(qint64 offset, const QByteArray& record);
+    bool writeRemainder(qint64 k, qint64 count, int temp);
 
     QString m_path;
     QString m_tempPath;
     int m_length;
-    QFile m_file;
+    int m_fd = -1;
     bool m_readOnly = false;
+    // The archive's real file (links followed), its folder and its journal.
+    QByteArray m_real;
+    QByteArray m_folder;
+    QByteArray m_journal;
+    // A journal may lie beside the archive that is not in it for sure yet.
+    bool m_journalPending = false;
 };
 

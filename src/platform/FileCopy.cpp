@@ -1,8 +1,12 @@
 #include "platform/FileCopy.h"
 
+#include "platform/FileCalls.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -57,6 +61,23 @@ QByteArray tempNameIn(const QByteArray& folder, const QByteArray& name) {
     return folder + "/." + name + '.' + QByteArray::number(tag, 36) + ".tmp";
 }
 
+// The names tempNameIn gives, for one target's name or for any: a dot, the
+// name, a dot, a 32-bit number in base 36, ".tmp".
+QRegularExpression tempNamePattern(const QString& name) {
+    return QRegularExpression(QStringLiteral("^\\.") + name + QStringLiteral("\\.[0-9a-z]{1,7}\\.tmp$"));
+}
+
+// The regular files of `folder` whose names match.
+QStringList leftoversIn(const QString& folder, const QRegularExpression& pattern) {
+    QStringList found;
+    const QDir dir(folder);
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!entry.isSymLink() && entry.isFile() && pattern.match(entry.fileName()).hasMatch())
+            found << entry.absoluteFilePath();
+    }
+    return found;
+}
+
 } // namespace
 
 IFileCopier& fileCopier() { return g_copier ? *g_copier : g_realCopier; }
@@ -80,6 +101,11 @@ FileError FileErrorOf(int error) {
     default:
         return FileError::Other;
     }
+}
+
+void RemoveCopyLeftovers(const QString& folder) {
+    for (const QString& leftover : leftoversIn(folder, tempNamePattern(QStringLiteral(".+"))))
+        QFile::remove(leftover);
 }
 
 FileError ProbeFile(const QString& path, bool& present) {
@@ -119,6 +145,8 @@ int AtomicFileCopier::syncFile(int fd) { return ::fsync(fd); }
 int AtomicFileCopier::renameOver(const QByteArray& from, const QByteArray& to) {
     return ::rename(from.constData(), to.constData());
 }
+
+int AtomicFileCopier::removeTemp(const QByteArray& path) { return ::unlink(path.constData()); }
 
 FileError AtomicFileCopier::copyFile(const QString& source, const QString& target) {
     Fd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
@@ -175,7 +203,8 @@ FileError AtomicFileCopier::fillTemp(int fd, qint64 length, const Feed& feed) {
 }
 
 FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length, const Feed& feed) {
-    const QFileInfo where(target);
+    // Through a link to the file it points to, so that the link stays.
+    const QFileInfo where(RealFilePath(target));
     const QByteArray targetPath = QFile::encodeName(where.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(where.absolutePath());
 
@@ -196,6 +225,11 @@ FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length
             return FileErrorOf(errno);
     }
 
+    // What an interrupted copy to this target left goes first.
+    for (const QString& leftover :
+         leftoversIn(where.absolutePath(), tempNamePattern(QRegularExpression::escape(where.fileName()))))
+        removeTemp(QFile::encodeName(leftover));
+
     QByteArray tempPath;
     Fd out;
     for (int attempt = 0; attempt < 100 && out.get() < 0; ++attempt) {
@@ -211,7 +245,7 @@ FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length
 
     auto fail = [&](FileError error) {
         out.reset();
-        ::unlink(tempPath.constData());
+        removeTemp(tempPath);
         return error;
     };
 

@@ -1,9 +1,11 @@
 #pragma once
 // Whole-file copies and replaces that never leave half a file: the new
-// content goes to a temporary file in the target's folder, its length is
-// checked, it is flushed to disk and renamed over the target in one step. On
-// any failure the temporary file is removed and the target stays byte for
-// byte as it was.
+// content goes to a temporary file ".<name>.<random>.tmp" in the target's
+// folder, its length is checked, it is flushed to disk and renamed over the
+// target in one step. On any failure the temporary file is removed and the
+// target stays byte for byte as it was. A target that is a symbolic link is
+// followed: the file it points to is replaced and the link stays. What an
+// interrupted copy left for a target is removed before the next copy to it.
 
 #include <QByteArray>
 #include <QString>
@@ -50,6 +52,11 @@ FileError ProbeFile(const QString& path, bool& present);
 // The length of a file in bytes; -1 when it is not there or not a file.
 qint64 FileLength(const QString& path);
 
+// Removes from `folder` the temporary files that interrupted copies left
+// there, and nothing else: only regular files named as the copier names
+// its own.
+void RemoveCopyLeftovers(const QString& folder);
+
 // What a failing system call on the destination side means:
 // no medium (ENOMEDIUM, ENXIO, ENODEV), no permission (EACCES, EPERM, EROFS),
 // no such folder (ENOENT, ENOTDIR), anything else.
@@ -70,6 +77,8 @@ protected:
     virtual ssize_t writeSome(int fd, const char* data, size_t size);
     virtual int syncFile(int fd);
     virtual int renameOver(const QByteArray& from, const QByteArray& to);
+    // Removes a temporary file: a failed copy's own, or a leftover.
+    virtual int removeTemp(const QByteArray& path);
 
 private:
     // Fills a chunk of the new content; the number of bytes, 0 at the end,

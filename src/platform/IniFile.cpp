@@ -1,9 +1,10 @@
 #include "platform/IniFile.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileCopy.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <optional>
@@ -101,9 +102,10 @@ class ProfileLines {
 public:
     // Nothing when the file exists but cannot be read; a missing file has no lines.
     static std::optional<ProfileLines> load(const QString& path) {
-        QFile file(path);
-        if (!file.exists())
+        // A link to a file not there yet counts as no file.
+        if (!QFileInfo::exists(path))
             return ProfileLines{};
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
         const QByteArray bytes = file.readAll();
@@ -216,15 +218,8 @@ bool writeProfileString(const QString& path, const QString& section, const QStri
         lines->insert(lines->newKeyPosition(header), newLine);
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = lines->toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Replaced whole and at once, through a link to the file it points to.
+    return fileCopier().replaceFile(path, lines->toBytes()) == FileError::None;
 }
 
 } // namespace platform

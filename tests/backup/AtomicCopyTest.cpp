@@ -1,5 +1,6 @@
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
+#include "platform/IniFile.h"
 #include "support/FakeFileCopier.h"
 
 #include "BackupTestFiles.h"
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 
 using namespace backup_test;
@@ -151,24 +154,102 @@ TEST_F(AtomicCopy, AWriteProtectedTargetIsNotReplacedSilently) {
     EXPECT_EQ(filesIn(dir.path()), QStringList({"2026.ccp", "Bollettini_anno_2026.bkb"}));
 }
 
-TEST_F(AtomicCopy, ARecordRemovalThatCannotBeCopiedLeavesTheArchive) {
-    QByteArray records;
-    for (char c : {'A', 'B', 'C'})
-        records += QByteArray(SlipRecord::Length, c);
-    writeFile(source, records);
-    RecordArchive archive(source, dir.filePath("2026.tmp"), SlipRecord::Length);
-    ASSERT_TRUE(archive.OpenArchive());
+TEST_F(AtomicCopy, ABackupOrRestoreCutAtAnyByteLeavesTheTargetOldOrNew) {
+    // Three slips' worth each way: the archive over its backup and back.
+    const QByteArray archiveBytes = sample(SlipRecord::Length + 9, 5);
+    const QByteArray backupBytes = sample(300, 9);
+    const QStringList both{"2026.ccp", "Bollettini_anno_2026.bkb"};
+    for (const auto& [from, to, fresh, stale] : {std::tuple{source, target, archiveBytes, backupBytes},
+                                                 std::tuple{target, source, backupBytes, archiveBytes}}) {
+        writeFile(from, fresh);
+        for (qint64 cut = 0; cut < fresh.size(); ++cut) {
+            writeFile(to, stale);
+            // A full disk: the copy fails, cleans up, and the target stays.
+            copier.failWith(ENOSPC, Stage::Write, cut);
+            EXPECT_EQ(platform::CopyFileAtomically(from, to), FileError::Other) << cut;
+            EXPECT_EQ(bytesOf(to), stale) << cut;
+            EXPECT_EQ(filesIn(dir.path()), both) << cut;
+            // A kill: the target stays, the temporary file too.
+            copier.killAt(Stage::Write, cut);
+            EXPECT_EQ(platform::CopyFileAtomically(from, to), FileError::Other) << cut;
+            EXPECT_EQ(bytesOf(to), stale) << cut;
+        }
+        EXPECT_EQ(filesIn(dir.path()).size(), 3) << "each copy clears the leftover of the kill before";
+        // A kill once the copy is whole and synced, before the rename.
+        copier.killAt(Stage::Rename);
+        EXPECT_EQ(platform::CopyFileAtomically(from, to), FileError::Other);
+        EXPECT_EQ(bytesOf(to), stale);
+        // The next copy to that target clears every leftover of its own.
+        copier.heal();
+        EXPECT_EQ(platform::CopyFileAtomically(from, to), FileError::None);
+        EXPECT_EQ(bytesOf(to), fresh);
+        EXPECT_EQ(filesIn(dir.path()), both);
+    }
+}
 
-    copier.failWith(ENOSPC, Stage::Write, 700);
-    EXPECT_FALSE(archive.RemoveRecord(2));
-    EXPECT_EQ(bytesOf(source), records);
-    EXPECT_EQ(archive.RecordCount(), 3);
-    EXPECT_EQ(filesIn(dir.path()), QStringList({"2026.ccp", "Bollettini_anno_2026.bkb"}));
-
+TEST_F(AtomicCopy, OnlyTheCopiersOwnLeftoversAreCleared) {
+    // Made as a kill makes them: a restore of the archive and a backup cut short.
+    copier.killAt(Stage::Write, 4096);
+    EXPECT_EQ(platform::CopyFileAtomically(target, source), FileError::Other);
+    EXPECT_EQ(platform::CopyFileAtomically(source, target), FileError::Other);
     copier.heal();
-    ASSERT_TRUE(archive.RemoveRecord(2));
-    EXPECT_EQ(bytesOf(source), records.left(601) + records.mid(1202));
-    ASSERT_EQ(copier.copies.size(), 2u);
-    EXPECT_EQ(copier.copies.back(), std::make_pair(dir.filePath("2026.tmp"), source));
-    EXPECT_EQ(filesIn(dir.path()), QStringList({"2026.ccp", "Bollettini_anno_2026.bkb"}));
+    ASSERT_EQ(copier.temps.size(), 2);
+    const QString archiveLeftover = copier.temps[0];
+    const QString backupLeftover = copier.temps[1];
+    ASSERT_TRUE(QFile::exists(archiveLeftover) && QFile::exists(backupLeftover));
+    // Names near the copier's that are not its own, and what is no file.
+    const QStringList strangers{".2026.ccp.ABC.tmp", "2026.ccp.abc.tmp", ".2026.ccp.abc.tmp.old",
+                                ".2026.ccp.12345678.tmp", "..tmp", "appunti.txt"};
+    for (const QString& name : strangers)
+        writeFile(dir.filePath(name), "mio");
+    // The leftovers of copies to other targets ("2026", "2026.ccpx").
+    for (const QString& name : {".2026.ccp.tmp", ".2026.ccpx.abc.tmp"})
+        writeFile(dir.filePath(name), "altro");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(".2026.ccp.zz.tmp"));
+    ASSERT_TRUE(QFile::link(dir.filePath("appunti.txt"), dir.filePath(".2026.ccp.yy.tmp")));
+    const QStringList kept = QStringList(strangers) << ".2026.ccp.yy.tmp";
+
+    // A copy to the archive clears the archive's leftover only ...
+    EXPECT_EQ(platform::CopyFileAtomically(target, source), FileError::None);
+    EXPECT_FALSE(QFile::exists(archiveLeftover));
+    EXPECT_TRUE(QFile::exists(backupLeftover));
+    EXPECT_TRUE(QFile::exists(dir.filePath(".2026.ccp.tmp")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(".2026.ccpx.abc.tmp")));
+    // ... the start clears every leftover of the program folder.
+    platform::RemoveCopyLeftovers(dir.path());
+    EXPECT_FALSE(QFile::exists(backupLeftover));
+    QStringList expected = QStringList(kept) << "2026.ccp" << "Bollettini_anno_2026.bkb";
+    expected.sort();
+    EXPECT_EQ(filesIn(dir.path()), expected);
+    for (const QString& name : strangers)
+        EXPECT_EQ(bytesOf(dir.filePath(name)), "mio");
+    EXPECT_TRUE(QFileInfo(dir.filePath(".2026.ccp.zz.tmp")).isDir());
+}
+
+TEST_F(AtomicCopy, AReplacedLinkStaysALinkToTheNewContent) {
+    QTemporaryDir synced;
+    const QString real = synced.filePath("2026.ccp");
+    writeFile(real, targetBytes);
+    const QString link = dir.filePath("anno.ccp");
+    ASSERT_TRUE(QFile::link(real, link));
+    // A restore over the link and a backup through a link to a link.
+    EXPECT_EQ(platform::CopyFileAtomically(source, link), FileError::None);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(bytesOf(real), sourceBytes);
+    const QString chain = dir.filePath("catena.bkb");
+    ASSERT_TRUE(QFile::link("anno.ccp", chain)); // relative, in the link's folder
+    EXPECT_EQ(platform::fileCopier().replaceFile(chain, "nuovo"), FileError::None);
+    EXPECT_TRUE(QFileInfo(chain).isSymLink() && QFileInfo(link).isSymLink());
+    EXPECT_EQ(bytesOf(real), "nuovo");
+    // A link to a file not there yet makes the file where it points.
+    const QString later = synced.filePath("Bollettini.ini");
+    ASSERT_TRUE(QFile::link(later, dir.filePath("Bollettini.ini")));
+    ASSERT_TRUE(platform::writeProfileString(dir.filePath("Bollettini.ini"), "Bollettini", "Anno", "2026"));
+    ASSERT_TRUE(platform::writeProfileString(dir.filePath("Bollettini.ini"), "Bollettini", "Stampante", "HP"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("Bollettini.ini")).isSymLink());
+    EXPECT_EQ(bytesOf(later), "[Bollettini]\r\nAnno=2026\r\nStampante=HP\r\n");
+    // No temporary file anywhere.
+    EXPECT_EQ(filesIn(synced.path()), QStringList({"2026.ccp", "Bollettini.ini"}));
+    EXPECT_EQ(filesIn(dir.path()),
+              QStringList({"2026.ccp", "Bollettini.ini", "Bollettini_anno_2026.bkb", "anno.ccp", "catena.bkb"}));
 }

@@ -1,5 +1,6 @@
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
+#include "support/FaultyFileCalls.h"
 #include "support/OrdinaryUser.h"
 
 #include <QDir>
@@ -209,4 +210,213 @@ TEST_F(RecordArchiveTest, ArchiveInAMissingFolderCannotBeOpened) {
     EXPECT_FALSE(missing.Write(1, slip("A")));
     EXPECT_FALSE(missing.RemoveRecord(1));
     EXPECT_FALSE(QFile::exists(dir.filePath("nowhere")));
+}
+
+// ------------------------------------------------------------ interruptions
+
+namespace {
+
+// Archives of short records, so that a save can be cut at every byte.
+constexpr int kLength = 16;
+
+QByteArray record(char c) { return QByteArray(kLength, c); }
+
+class ArchiveInterrupted : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        platform::setFileCalls(&calls);
+    }
+    void TearDown() override { platform::setFileCalls(nullptr); }
+
+    // Records 'A', 'B', 'C' on disk.
+    void reset() {
+        old = record('A') + record('B') + record('C');
+        writeFile(path, old);
+        QFile::remove(journal);
+        QFile::remove(temp);
+    }
+    // The archive as the next start finds it, with the real file calls.
+    QByteArray afterRestart() {
+        calls.heal();
+        RecordArchive reopened(path, temp, kLength);
+        EXPECT_TRUE(reopened.OpenArchive());
+        QByteArray all;
+        EXPECT_TRUE(reopened.ReadAll(all));
+        EXPECT_FALSE(QFile::exists(journal)) << "the opening settles every journal";
+        return all;
+    }
+    // Every file of the folder, hidden ones included.
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    FaultyFileCalls calls;
+    QTemporaryDir dir;
+    QString path = dir.filePath("2012.ccp");
+    QString temp = dir.filePath("2012.tmp");
+    QString journal = dir.filePath("2012.ccp.jnl");
+    QByteArray old;
+};
+
+} // namespace
+
+TEST_F(ArchiveInterrupted, ASaveOrAppendKilledAtAnyByteLeavesEveryRecordOldOrNew) {
+    // The journal (head, record, check) goes first, then the record itself.
+    const qint64 journalSize = 4 + 8 + 4 + kLength + 8;
+    for (const qint64 k : {2, 4}) {
+        const QByteArray saved = record('n');
+        const QByteArray after = k == 2 ? record('A') + saved + record('C') : old + saved;
+        for (qint64 cut = 0; cut < journalSize + kLength; ++cut) {
+            reset();
+            RecordArchive archive(path, temp, kLength);
+            ASSERT_TRUE(archive.OpenArchive());
+            calls.killAfter(cut);
+            EXPECT_FALSE(archive.WriteRecord(k, saved)) << k << " cut after " << cut;
+            ASSERT_TRUE(calls.dead());
+            archive.CloseArchive();
+            // A journal not yet whole is dropped, a whole one completed.
+            EXPECT_EQ(afterRestart(), cut < journalSize ? old : after) << k << " cut after " << cut;
+        }
+        // Uncut, the save is whole and leaves nothing beside the archive.
+        reset();
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        EXPECT_TRUE(archive.WriteRecord(k, saved));
+        EXPECT_EQ(fileBytes(path), after);
+        EXPECT_EQ(files(), QStringList{"2012.ccp"});
+    }
+}
+
+TEST_F(ArchiveInterrupted, AFailedSyncIsNeverASave) {
+    // Syncs in order: the journal, its folder, the archive.
+    for (int nth = 1; nth <= 3; ++nth) {
+        reset();
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        calls.failSync(nth);
+        EXPECT_FALSE(archive.WriteRecord(1, record('n'))) << nth;
+        if (nth < 3) {
+            // The archive was not touched and no journal stays.
+            EXPECT_EQ(fileBytes(path), old) << nth;
+            EXPECT_EQ(files(), QStringList{"2012.ccp"}) << nth;
+        }
+        // A later save in the same action first completes the one that failed.
+        calls.heal();
+        ASSERT_TRUE(archive.WriteRecord(3, record('m')));
+        EXPECT_EQ(fileBytes(path), (nth < 3 ? record('A') : record('n')) + record('B') + record('m')) << nth;
+        EXPECT_EQ(files(), QStringList{"2012.ccp"}) << nth;
+    }
+    // Left to the next start, a synced journal is completed there.
+    reset();
+    RecordArchive archive(path, temp, kLength);
+    ASSERT_TRUE(archive.OpenArchive());
+    calls.failSync(3);
+    EXPECT_FALSE(archive.WriteRecord(2, record('n')));
+    EXPECT_TRUE(QFile::exists(journal));
+    archive.CloseArchive();
+    EXPECT_EQ(afterRestart(), record('A') + record('n') + record('C'));
+}
+
+TEST_F(ArchiveInterrupted, OnlyAWholeJournalOfThisArchiveIsApplied) {
+    // A whole journal for record 2, as a save killed after it leaves.
+    reset();
+    {
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        calls.killAfter(4 + 8 + 4 + kLength + 8);
+        EXPECT_FALSE(archive.WriteRecord(2, record('n')));
+    }
+    calls.heal();
+    const QByteArray whole = fileBytes(journal);
+    ASSERT_EQ(whole.size(), 4 + 8 + 4 + kLength + 8);
+
+    QByteArray flipped = whole;
+    flipped[20] = 'x'; // one byte of the record
+    QByteArray beyond = whole;
+    beyond[4] = char(kLength * 9); // an offset past the end
+    for (const QByteArray& wrong : {flipped, beyond, whole.left(whole.size() - 1), whole + 'x'}) {
+        writeFile(journal, wrong);
+        EXPECT_EQ(afterRestart(), old);
+    }
+    // Records of another length are not this archive's.
+    writeFile(journal, whole);
+    {
+        RecordArchive other(path, temp, kLength / 2);
+        ASSERT_TRUE(other.OpenArchive());
+    }
+    EXPECT_FALSE(QFile::exists(journal));
+    EXPECT_EQ(fileBytes(path), old);
+
+    writeFile(journal, whole);
+    EXPECT_EQ(afterRestart(), record('A') + record('n') + record('C'));
+}
+
+TEST_F(ArchiveInterrupted, ADeleteKilledAtAnyByteLeavesTheOldArchive) {
+    const QByteArray after = record('A') + record('C');
+    for (qint64 cut = 0; cut < 2 * kLength; ++cut) {
+        reset();
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        calls.killAfter(cut);
+        EXPECT_FALSE(archive.RemoveRecord(2)) << cut;
+        archive.CloseArchive();
+        EXPECT_EQ(afterRestart(), old) << cut;
+        // The next delete writes the temporary file anew.
+        RecordArchive again(path, temp, kLength);
+        ASSERT_TRUE(again.OpenArchive());
+        ASSERT_TRUE(again.RemoveRecord(2));
+        EXPECT_EQ(fileBytes(path), after);
+        EXPECT_EQ(files(), QStringList{"2012.ccp"});
+    }
+    // A failed sync of the temporary file or a full disk leaves the archive
+    // as it was, open on it, and no temporary file.
+    for (int nth : {1, 0}) {
+        reset();
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        if (nth)
+            calls.failSync(nth);
+        else
+            calls.killAfter(kLength + 3); // stands for ENOSPC: the write fails, cleaning up does not
+        EXPECT_FALSE(archive.RemoveRecord(1));
+        EXPECT_EQ(fileBytes(path), old);
+        calls.heal();
+        EXPECT_EQ(archive.RecordCount(), 3);
+        if (nth)
+            EXPECT_EQ(files(), QStringList{"2012.ccp"});
+        EXPECT_TRUE(archive.RemoveRecord(1));
+        EXPECT_EQ(fileBytes(path), record('B') + record('C'));
+        EXPECT_EQ(files(), QStringList{"2012.ccp"});
+    }
+}
+
+TEST_F(ArchiveInterrupted, AnArchiveReachedThroughALinkStaysALink) {
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.filePath("anno.dat");
+    writeFile(real, record('A') + record('B') + record('C'));
+    ASSERT_TRUE(QFile::link(real, path));
+
+    RecordArchive archive(path, temp, kLength);
+    ASSERT_TRUE(archive.OpenArchive());
+    ASSERT_TRUE(archive.WriteRecord(2, record('n')));
+    ASSERT_TRUE(archive.WriteRecord(4, record('D')));
+    ASSERT_TRUE(archive.RemoveRecord(1));
+    QByteArray all;
+    ASSERT_TRUE(archive.ReadAll(all));
+    EXPECT_EQ(all, record('n') + record('C') + record('D'));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(QFileInfo(path).symLinkTarget(), real);
+    EXPECT_EQ(fileBytes(real), record('n') + record('C') + record('D'));
+    EXPECT_EQ(files(), QStringList{"2012.ccp"});
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"anno.dat"});
+
+    // A save killed there leaves its journal beside the real file, and the
+    // next opening through the link completes it.
+    calls.killAfter(4 + 8 + 4 + kLength + 8);
+    EXPECT_FALSE(archive.WriteRecord(1, record('x')));
+    archive.CloseArchive();
+    EXPECT_TRUE(QFile::exists(real + ".jnl"));
+    calls.heal();
+    ASSERT_TRUE(archive.OpenArchive());
+    EXPECT_EQ(fileBytes(real), record('x') + record('C') + record('D'));
+    EXPECT_FALSE(QFile::exists(real + ".jnl"));
 }

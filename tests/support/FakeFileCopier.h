@@ -2,7 +2,8 @@
 // The real whole-file copier with one of its system calls made to fail on
 // request, as a full disk, a vanished folder, a drive without its disk or a
 // read-only mount would make it fail (root writes anywhere, so real
-// permissions cannot). By default every copy goes through untouched.
+// permissions cannot), or as a kill would stop it there. By default every
+// copy goes through untouched.
 // Installed for the life of the object.
 
 #include "platform/FileCopy.h"
@@ -28,8 +29,18 @@ public:
     // `afterBytes` bytes reach the temporary file.
     void failWith(int error, Stage stage = Stage::Create, qint64 afterBytes = 0) {
         failure_ = Failure{error, stage, afterBytes};
+        killed_ = dead_ = false;
     }
-    void heal() { failure_.reset(); }
+    // The program is killed at that point: the copy stops there and cleans
+    // nothing up.
+    void killAt(Stage stage, qint64 afterBytes = 0) {
+        failWith(EIO, stage, afterBytes);
+        killed_ = true;
+    }
+    void heal() {
+        failure_.reset();
+        killed_ = dead_ = false;
+    }
 
     platform::FileError copyFile(const QString& source, const QString& target) override {
         copies.emplace_back(source, target);
@@ -52,6 +63,7 @@ protected:
         if (failure_ && failure_->stage == Stage::Write) {
             const qint64 room = failure_->afterBytes - written_;
             if (room <= 0) {
+                dead_ = killed_;
                 errno = failure_->error;
                 return -1;
             }
@@ -66,6 +78,13 @@ protected:
     int renameOver(const QByteArray& from, const QByteArray& to) override {
         return fails(Stage::Rename) ? -1 : AtomicFileCopier::renameOver(from, to);
     }
+    int removeTemp(const QByteArray& path) override {
+        if (dead_) {
+            errno = EIO;
+            return -1;
+        }
+        return AtomicFileCopier::removeTemp(path);
+    }
 
 private:
     struct Failure {
@@ -76,9 +95,12 @@ private:
     bool fails(Stage stage) {
         if (!failure_ || failure_->stage != stage)
             return false;
+        dead_ = killed_;
         errno = failure_->error;
         return true;
     }
     std::optional<Failure> failure_;
+    bool killed_ = false;
+    bool dead_ = false; // killed, and the kill has come
     qint64 written_ = 0;
 };

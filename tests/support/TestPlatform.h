@@ -9,6 +9,7 @@
 #include "common/Form.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeFileCopier.h"
+#include "support/FaultyFileCalls.h"
 #include "support/FakeServices.h"
 #include "support/RecordingPrinter.h"
 #include "platform/Messages.h"
@@ -118,6 +119,8 @@ public:
     RecordingPrinter printer;
     // Whole-file copies: the real ones unless a test makes them fail.
     FakeFileCopier copier;
+    // The archives' file calls: the real ones unless a test kills them.
+    FaultyFileCalls fileCalls;
 
     TestPlatform() {
         platform::setMessages(&messages);
@@ -133,6 +136,7 @@ public:
         platform::setDocumentWriters(&writers);
         platform::setPrinter(&printer);
         platform::setFileCopier(&copier);
+        platform::setFileCalls(&fileCalls);
     }
     ~TestPlatform() {
         Forms::destroyAll();
@@ -150,6 +154,7 @@ public:
         platform::setDocumentWriters(nullptr);
         platform::setPrinter(nullptr);
         platform::setFileCopier(nullptr);
+        platform::setFileCalls(nullptr);
     }
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
     // Runs the queued work of the event loop (deferred deletes, the

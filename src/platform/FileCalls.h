@@ -1,0 +1,46 @@
+#pragma once
+// The system calls the archives make on their files, behind one object, so
+// that a test can cut a write short or make a sync fail as a crash, a full
+// disk or a failing device would, and then look at what is left on disk.
+
+#include <QByteArray>
+#include <QString>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace platform {
+
+class FileCalls {
+public:
+    virtual ~FileCalls() = default;
+    // Each returns what its system call returns: -1 with errno set on failure.
+    virtual int open(const QByteArray& path, int flags);
+    // Creates a file that must not exist yet, for writing, with exactly `mode`.
+    virtual int create(const QByteArray& path, mode_t mode);
+    virtual int close(int fd);
+    virtual int status(int fd, struct stat& info);
+    virtual ssize_t readAt(int fd, char* data, size_t size, off_t offset);
+    virtual ssize_t writeAt(int fd, const char* data, size_t size, off_t offset);
+    // Brings the file's data (and its length) to the disk.
+    virtual int syncData(int fd);
+    // Brings the names of a folder (files created, renamed, removed) to disk.
+    virtual int syncFolder(const QByteArray& folder);
+    virtual int rename(const QByteArray& from, const QByteArray& to);
+    virtual int remove(const QByteArray& path);
+};
+
+FileCalls& fileCalls();
+void setFileCalls(FileCalls* impl); // nullptr: back to the real system calls
+
+// Whole reads and writes at an offset, through fileCalls().
+bool ReadFullyAt(int fd, char* data, qint64 size, qint64 offset);
+bool WriteFullyAt(int fd, const char* data, qint64 size, qint64 offset);
+
+// The file a path names once symbolic links are followed (as many as the
+// system would follow), absolute; a link to a file not there yet gives the
+// path it points to. A whole-file replace writes beside this file and renames
+// over it, so that a link stays a link and shows the new content.
+QString RealFilePath(const QString& path);
+
+} // namespace platform
