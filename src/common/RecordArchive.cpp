@@ -16,7 +16,7 @@ using platform::fileCalls;
 
 namespace {
 
-constexpr qint64 kCopyChunk = 4 * 1024 * 1024;
+constexpr qint64 kCopyChunk = 1024 * 1024;
 
 // The journal: a mark, the record's offset (8 bytes) and length (4 bytes),
 // little-endian, the record itself and a check of all that precedes it. A
