@@ -3,6 +3,7 @@
 #include "common/Form.h"
 #include "platform/Program.h"
 #include "platform/Translations.h"
+#include "shell/HandDowns.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmPassword.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     // Windows come and go one after another; the program decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    InstallHandDowns();
     InstallProgramFolder();
     Forms::get<frmPassword>().Show();
     if (platform::program().ended())

@@ -6,7 +6,7 @@
 #include "platform/FileCopy.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 
 #include <QFont>
 #include <QIcon>

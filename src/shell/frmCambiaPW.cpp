@@ -9,7 +9,7 @@
 #include "common/HelpCatalogue.h"
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmPassword.h"
 
 #include <QFont>

@@ -4,7 +4,7 @@
 #include "common/Pictures.h"
 #include "platform/Program.h"
 #include "common/HelpCatalogue.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "registers/reasons/frmCausali.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"

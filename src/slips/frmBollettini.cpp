@@ -18,8 +18,8 @@
 #include "registers/payers/frmFindEsecutore.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
-#include "shell/frmHelpForm.h"
-#include "shell/frmMenu.h"
+#include "services/frmHelpForm.h"
+#include "services/MainMenu.h"
 #include "common/LeadingNumber.h"
 #include "slips/SlipCard.h"
 #include "common/HelpCatalogue.h"
@@ -418,7 +418,7 @@ void frmBollettini::Form_Unload() {
     const std::array<TextBox*, 5> payer = {txtMittente01, txtMittente02, txtVia, txtCAP, txtLuogo};
     for (std::size_t i = 0; i < payer.size(); ++i)
         WriteSetting(kSettingsFile, kPayerSection, kPayerKeys[i], trimmed(payer[i]->text()));
-    Forms::get<frmMenu>().Show();
+    MainMenu::show();
 }
 
 void frmBollettini::cmdChiudi_Click() { Unload(); }
@@ -561,4 +561,12 @@ void frmBollettini::lblStampa_MouseUp(Qt::MouseButton) {
 void frmBollettini::lblGuida_MouseUp(Qt::MouseButton) {
     lblGuida->setForeColor(Colors::Black);
     imgGuida_Click();
+}
+
+SlipFaces PrintedFaces(const frmBollettini& slip) {
+    SlipFaces f;
+    static_cast<SlipRecord&>(f) = ReadBoxes<SlipRecord>(slip, SlipBoxes);
+    f.Words = slip.Display->text();
+    f.WordsCents = slip.txtCentCifra02->text();
+    return f;
 }

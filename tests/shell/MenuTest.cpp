@@ -1,5 +1,5 @@
 #include "common/Pictures.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "summaries/frmSelezione01.h"
 #include "shell/frmMenuAnagrafica.h"

@@ -1,7 +1,7 @@
 #include "registers/payers/frmFindEsecutore.h"
 
+#include "registers/ImportTarget.h"
 #include "registers/payers/frmEsecutori.h"
-#include "slips/frmBollettini.h"
 
 namespace {
 
@@ -62,6 +62,7 @@ frmFindEsecutore::frmFindEsecutore() : RegisterLookup(QStringLiteral(" Trova ese
 frmFindEsecutore01::frmFindEsecutore01() : RegisterLookup(QStringLiteral(" Importa dati esecutore"), kBanner) {
     setObjectName(QStringLiteral("frmFindEsecutore01"));
     setTable<PayerRecord>(PayerLookupTable(), [](const PayerRecord& payer, qint64) {
-        WriteImport<PayerRecord>(Forms::get<frmBollettini>(), kSlipImport, payer);
+        if (QWidget* slip = ImportTarget::form())
+            WriteImport<PayerRecord>(*slip, kSlipImport, payer);
     });
 }
