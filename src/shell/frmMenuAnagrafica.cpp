@@ -1,7 +1,6 @@
 #include "shell/frmMenuAnagrafica.h"
 
 #include "common/Controls.h"
-#include "common/Pictures.h"
 #include "shell/MenuPictures.h"
 #include "registers/payees/frmIntestatari.h"
 #include "registers/payers/frmEsecutori.h"

@@ -1,4 +1,3 @@
-#include "common/Pictures.h"
 #include "shell/MenuPictures.h"
 #include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
