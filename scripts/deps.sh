@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential clang cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
   qt6-translations-l10n libzip-dev libxlsxwriter-dev xdg-utils
   libgtest-dev googletest libbenchmark-dev

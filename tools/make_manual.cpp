@@ -1,5 +1,5 @@
 // Writes the PDF manual from the program's help topics (run by the build).
-#include "shell/Manual.h"
+#include "services/Manual.h"
 
 #include <QGuiApplication>
 

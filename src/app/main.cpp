@@ -5,6 +5,7 @@
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
+#include "shell/HandDowns.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmPassword.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // Windows come and go one after another; the program decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    InstallHandDowns();
     InstallProgramFolder();
     // Copies cut short by a crash or a kill leave their hidden temporary files.
     platform::RemoveCopyLeftovers(platform::programFolder());

@@ -6,10 +6,7 @@
 #include "common/Settings.h"
 #include "platform/FileCopy.h"
 #include "platform/UserLocale.h"
-#include "registers/payees/frmIntestatari.h"
-#include "registers/reasons/frmCausali.h"
-#include "registers/payers/frmEsecutori.h"
-#include "slips/frmSelezione.h"
+#include "services/ChosenYear.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -56,13 +53,6 @@ BackupVariant registerRow(BackupArchive archive, const QString& word, const QStr
     return v;
 }
 
-// A register's row whose restore empties its card.
-template <class Card>
-BackupVariant clearingCard(BackupVariant v) {
-    v.afterRestore = [] { ClearRegisterForm(Forms::get<Card>()); };
-    return v;
-}
-
 BackupVariant yearRow() {
     BackupVariant v{};
     v.archive = BackupArchive::Year;
@@ -103,25 +93,23 @@ BackupVariant yearRow() {
 BackupVariant& Variant(BackupArchive archive) {
     static BackupVariant rows[] = {
         yearRow(),
-        clearingCard<frmCausali>(registerRow<frmBakClientiCS, frmBakClientiCS01, frmRipClientiCS01>(
+        registerRow<frmBakClientiCS, frmBakClientiCS01, frmRipClientiCS01>(
             BackupArchive::Reasons, QStringLiteral("causali"), QStringLiteral("Causali.cdb"), 1330,
-            QStringLiteral(".bkc"))),
-        clearingCard<frmIntestatari>(registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
+            QStringLiteral(".bkc")),
+        registerRow<frmBakClientiIN, frmBakClientiIN01, frmRipClientiIN01>(
             BackupArchive::Payees, QStringLiteral("intestatari"), QStringLiteral("Intestatari.idb"), 853,
-            QStringLiteral(".bki"))),
-        clearingCard<frmEsecutori>(registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
+            QStringLiteral(".bki")),
+        registerRow<frmBakClientiES, frmBakClientiES01, frmRipClientiES01>(
             BackupArchive::Payers, QStringLiteral("esecutori"), QStringLiteral("Esecutori.edb"), 864,
-            QStringLiteral(".bke"))),
+            QStringLiteral(".bke")),
     };
     return rows[int(archive)];
 }
 
-QString ChosenYear() { return Forms::get<frmSelezione>().txtAnno->text().trimmed(); }
-
 QString BackupVariant::expand(const QString& text) const {
     QString out = text;
     if (out.contains(QLatin1String("<year>")))
-        out.replace(QLatin1String("<year>"), ChosenYear());
+        out.replace(QLatin1String("<year>"), ChosenYear::get());
     if (out.contains(QLatin1String("<date>"))) {
         const QDate today = PrintClockNow().date();
         out.replace(QLatin1String("<date>"), QStringLiteral("%1_%2_%3").arg(today.day()).arg(today.month()).arg(

@@ -39,6 +39,7 @@ struct BackupVariant {
     QString restoreConfirmation;
     QString restoreSuccess;
     // Run after a restore: empties the register card the wizard opened over.
+    // The cards live above the wizard and hand it down (InstallHandDowns).
     std::function<void()> afterRestore;
 
     // The variant's three windows.
@@ -52,12 +53,8 @@ struct BackupVariant {
     QString livePath() const;
 };
 
-// The row of an archive; the hook `afterRestore` may be set by the register
-// cards.
+// The row of an archive; the hook `afterRestore` is set from above.
 BackupVariant& Variant(BackupArchive archive);
-
-// The year on show in the year chooser, trimmed.
-QString ChosenYear();
 
 // "<folder>/<name>", with no doubled separator after a folder that ends in one.
 QString JoinFolder(const QString& folder, const QString& name);

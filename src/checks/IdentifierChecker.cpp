@@ -6,7 +6,7 @@
 #include "common/Pictures.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 
 #include <QFont>
 

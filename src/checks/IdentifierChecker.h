@@ -9,7 +9,7 @@
 #include "common/FieldRules.h"
 #include "common/Form.h"
 #include "common/PictureButton.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpTopic.h"
 
 #include <QFrame>
 #include <QLabel>

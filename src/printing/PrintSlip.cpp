@@ -4,7 +4,6 @@
 #include "platform/Program.h"
 #include "printing/MarginValue.h"
 #include "printing/frmStampaCH8bisL1.h"
-#include "slips/frmBollettini.h"
 
 using namespace platform;
 
@@ -15,16 +14,16 @@ bool SelectPrinterByName(const QString& name) {
     return false;
 }
 
-SlipFaces SlipFormFaces() {
-    SlipFaces f;
-    const frmBollettini* slip = Forms::existing<frmBollettini>();
-    if (!slip)
-        return f;
-    static_cast<SlipRecord&>(f) = ReadBoxes<SlipRecord>(*slip, SlipBoxes);
-    f.Words = slip->Display->text();
-    f.WordsCents = slip->txtCentCifra02->text();
-    return f;
+namespace {
+std::function<SlipFaces()>& slipFormReader() {
+    static std::function<SlipFaces()> read;
+    return read;
 }
+} // namespace
+
+void SetSlipFormFaces(std::function<SlipFaces()> read) { slipFormReader() = std::move(read); }
+
+SlipFaces SlipFormFaces() { return slipFormReader() ? slipFormReader()() : SlipFaces{}; }
 
 void PrintSlip(frmStampaCH8bisL1& dialog) {
     SelectPrinterByName(dialog.cboPrinters->currentText());

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class frmStampaCH8bisL1;
 
 // Makes the first installed printer whose device name is exactly `name`
@@ -18,7 +20,9 @@ class frmStampaCH8bisL1;
 bool SelectPrinterByName(const QString& name);
 
 // The fourteen printed boxes of the slip form as they stand; all empty when
-// the slip form is not open.
+// the slip form is not open. The slip form lives above the print and hands
+// down how its boxes are read (InstallHandDowns); until then all are empty.
+void SetSlipFormFaces(std::function<SlipFaces()> read);
 SlipFaces SlipFormFaces();
 
 void PrintSlip(frmStampaCH8bisL1& dialog);

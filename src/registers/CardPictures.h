@@ -17,4 +17,7 @@ QPixmap check(int size);    // a tick
 // The lookups' banner: a pile of cards and the heading that introduces the
 // mode buttons, which names what the lookup sorts ("Ordina gli esecutori per:").
 QPixmap lookupBanner(int width, int height, const QString& heading);
+// The payer lookups' banner, 301 x 53: a hand writing on a sheet with a pen,
+// and the heading that introduces the mode buttons.
+QPixmap writingHandBanner(const QString& heading);
 } // namespace CardPictures

@@ -179,7 +179,7 @@ void ContactCard::wireContacts(const std::vector<TextBox*>& line) {
         {txtCodFisc, &ContactCard::txtCodFisc_Change}, {txtCarta, &ContactCard::txtCarta_Change},
     };
     for (const auto& [box, handler] : changes)
-        connect(box, &QLineEdit::textChanged, this, [this, handler] { (this->*handler)(); });
+        connect(box, &QLineEdit::textChanged, this, [this, handler = handler] { (this->*handler)(); });
 
     ConnectClicks<ContactCard>(this, {{cmdCasa, &ContactCard::cmdCasa_Click},
                                       {cmdUff, &ContactCard::cmdUff_Click},

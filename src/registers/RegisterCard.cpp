@@ -7,7 +7,7 @@
 #include "platform/Program.h"
 #include "registers/CardExport.h"
 #include "registers/CardPictures.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 
 #include <QFont>
 

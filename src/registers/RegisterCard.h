@@ -11,7 +11,7 @@
 #include "common/PictureButton.h"
 #include "common/RecordCard.h"
 #include "registers/CardExport.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpTopic.h"
 
 #include <QLabel>
 #include <QList>
@@ -48,7 +48,7 @@ struct RegisterCardTable {
 template <class Window>
 void ConnectClicks(Window* window, std::initializer_list<std::pair<QAbstractButton*, void (Window::*)()>> clicks) {
     for (const auto& [button, handler] : clicks)
-        QObject::connect(button, &QAbstractButton::clicked, window, [window, handler] { (window->*handler)(); });
+        QObject::connect(button, &QAbstractButton::clicked, window, [window, handler = handler] { (window->*handler)(); });
 }
 
 class RegisterCard : public Form {

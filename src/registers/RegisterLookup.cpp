@@ -33,7 +33,9 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
     picContainer = new Panel(this, look.panel);
     place(picContainer, 0, 0, kWidth, kPanelHeight);
 
-    cmdLogo = new PictureButton(picContainer, CardPictures::lookupBanner(tw(kWidth - 240), tw(720), bannerHeading),
+    cmdLogo = new PictureButton(picContainer,
+                                look.banner ? look.banner(bannerHeading)
+                                            : CardPictures::lookupBanner(tw(kWidth - 240), tw(720), bannerHeading),
                                 bannerHeading);
     cmdLogo->setEnabled(false);
     place(cmdLogo, 120, 120, kWidth - 240, 720);

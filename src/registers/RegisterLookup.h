@@ -25,6 +25,8 @@ struct LookupLook {
     unsigned int back = Colors::LightGrey;  // the window, behind the bottom row
     unsigned int count = Colors::Black;     // the "n schede trovate" caption
     unsigned int panel = Colors::LightGrey; // the panel above the bottom row
+    // The twin's own banner picture for its heading; none: the pile of cards.
+    QPixmap (*banner)(const QString& heading) = nullptr;
 };
 
 class RegisterLookup : public Form {

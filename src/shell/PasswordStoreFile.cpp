@@ -6,7 +6,7 @@
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
-#include "shell/Manual.h"
+#include "services/Manual.h"
 #include "shell/PasswordStore.h"
 
 #include <QDir>

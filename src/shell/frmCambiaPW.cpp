@@ -3,13 +3,14 @@
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 #include "common/Pictures.h"
+#include "shell/MenuPictures.h"
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "common/HelpCatalogue.h"
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmPassword.h"
 
 #include <QFont>
@@ -78,7 +79,7 @@ frmCambiaPW::frmCambiaPW() : Form(Kind::Dialog) {
     cmdOK->setCursor(Qt::PointingHandCursor);
     place(cmdOK, 4740, 2340, 1560, 465);
 
-    picAsterischi = new PictureButton(this, Pictures::padlock(tw(kPictureSize)),
+    picAsterischi = new PictureButton(this, MenuPictures::padlock(tw(kPictureSize)),
                                       QStringLiteral(" Mostra / Nascondi password "));
     place(picAsterischi, kAsterischiLeft, kPicturesTop, kPictureSize, kPictureSize);
 

@@ -2,9 +2,10 @@
 
 #include "common/PictureButton.h"
 #include "common/Pictures.h"
+#include "shell/MenuPictures.h"
 #include "platform/Program.h"
 #include "common/HelpCatalogue.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "registers/reasons/frmCausali.h"
 #include "shell/frmMenuAnagrafica.h"
 #include "slips/frmSelezione.h"
@@ -92,8 +93,8 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
     picScroll = new Panel(picPulsanti, Colors::Navy);
     place(picScroll, 135, 1530, 9960, 375);
     picFlash = new QLabel(picScroll);
-    picFlash->setPixmap(Pictures::menuBanner(tw(18435), tw(270)));
-    picFlash->setAccessibleName(Pictures::menuBannerText());
+    picFlash->setPixmap(MenuPictures::menuBanner(tw(18435), tw(270)));
+    picFlash->setAccessibleName(MenuPictures::menuBannerText());
     place(picFlash, kBannerStart, kBannerTop, 18435, 270);
     bannerLeft_ = kBannerStart;
 
@@ -117,9 +118,9 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
     lblMod->setFont(modFont);
     place(lblMod, 240, 5180, 1830, 210);
 
-    cmdAnagrafica = pictureButton(picPulsanti, Pictures::people(90, 86), QStringLiteral("Anagrafica"));
+    cmdAnagrafica = pictureButton(picPulsanti, MenuPictures::people(90, 86), QStringLiteral("Anagrafica"));
     place(cmdAnagrafica, 225, 5700, 2820, 1650);
-    cmdCausali = pictureButton(picPulsanti, Pictures::parcel(67, 64), QStringLiteral("Archivio causali"));
+    cmdCausali = pictureButton(picPulsanti, MenuPictures::parcel(67, 64), QStringLiteral("Archivio causali"));
     place(cmdCausali, 3690, 5700, 2820, 1650);
     cmdRiepilogo = pictureButton(picPulsanti, Pictures::banknotes(99, 98), QStringLiteral("Riepilogo versamenti"));
     place(cmdRiepilogo, 7155, 5700, 2820, 1650);
@@ -143,7 +144,7 @@ frmMenu::frmMenu() : Form(Kind::TopLevel) {
 
     // The source of the tiled background.
     P = new QLabel(this);
-    P->setPixmap(Pictures::backgroundTile());
+    P->setPixmap(MenuPictures::backgroundTile());
 
     setTabOrder(cmdBollettini, cmdAnagrafica);
     setTabOrder(cmdAnagrafica, cmdCausali);

@@ -1,7 +1,7 @@
 #include "shell/frmMenuAnagrafica.h"
 
 #include "common/Controls.h"
-#include "common/Pictures.h"
+#include "shell/MenuPictures.h"
 #include "registers/payees/frmIntestatari.h"
 #include "registers/payers/frmEsecutori.h"
 
@@ -36,7 +36,7 @@ frmMenuAnagrafica::frmMenuAnagrafica() : Form(Kind::Dialog) {
     place(picContainer, 315, 315, 6180, 2130);
 
     imgLogo = new QLabel(picContainer);
-    imgLogo->setPixmap(Pictures::people(119, 101));
+    imgLogo->setPixmap(MenuPictures::people(119, 101));
     imgLogo->setAccessibleName(QStringLiteral("Anagrafica"));
     place(imgLogo, 300, 307, 1785, 1515);
 

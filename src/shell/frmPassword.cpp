@@ -10,7 +10,7 @@
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmCambiaPW.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 
 using namespace platform;

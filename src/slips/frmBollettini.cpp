@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 #include "common/Pictures.h"
+#include "slips/SlipPictures.h"
 #include "common/ProgramFiles.h"
 #include "common/RecordArchive.h"
 #include "common/Settings.h"
@@ -18,8 +19,8 @@
 #include "registers/payers/frmFindEsecutore.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
-#include "shell/frmHelpForm.h"
-#include "shell/frmMenu.h"
+#include "services/frmHelpForm.h"
+#include "services/MainMenu.h"
 #include "common/LeadingNumber.h"
 #include "slips/SlipCard.h"
 #include "common/HelpCatalogue.h"
@@ -160,7 +161,7 @@ void frmBollettini::buildSlip() {
     place(picBollettino, kSlipLeft, kSlipTop, kSlipWidth, kSlipHeight);
 
     imgFrancobollo = new QLabel(picBollettino);
-    imgFrancobollo->setPixmap(Pictures::postStamp(tw(420), tw(480)));
+    imgFrancobollo->setPixmap(SlipPictures::postStamp(tw(420), tw(480)));
     place(imgFrancobollo, 150, 90, 420, 480);
     lblIntestazione = slipCaption(QStringLiteral("CONTI CORRENTI POSTALI - Ricevuta di Versamento"), picBollettino);
     lblIntestazione->setFont(verdana(9.75, true));
@@ -271,7 +272,7 @@ void frmBollettini::buildSlip() {
 
     // Import at the window's left edge, level with each frame; export in the
     // frame's top right corner.
-    const QPixmap import = Pictures::cardImport(tw(kImportSize));
+    const QPixmap import = SlipPictures::cardImport(tw(kImportSize));
     const QString importTip = QStringLiteral(" Importa dati ");
     imgImporta01 = new PictureButton(this, import, importTip);
     place(imgImporta01, 150, kSlipTop + kPayeeTop + 450, kImportSize, kImportSize);
@@ -280,7 +281,7 @@ void frmBollettini::buildSlip() {
     imgImporta03 = new PictureButton(this, import, importTip);
     place(imgImporta03, 150, kSlipTop + kPayerTop + 450, kImportSize, kImportSize);
 
-    const QPixmap exportPicture = Pictures::cardExport(tw(kSmallIconSize));
+    const QPixmap exportPicture = SlipPictures::cardExport(tw(kSmallIconSize));
     const QString exportTip = QStringLiteral(" Esporta dati ");
     imgEsporta01 = new PictureButton(fraIntestatario, exportPicture, exportTip);
     place(imgEsporta01, kFrameWidth - 480, 0, kSmallIconSize, kSmallIconSize);
@@ -418,7 +419,7 @@ void frmBollettini::Form_Unload() {
     const std::array<TextBox*, 5> payer = {txtMittente01, txtMittente02, txtVia, txtCAP, txtLuogo};
     for (std::size_t i = 0; i < payer.size(); ++i)
         WriteSetting(kSettingsFile, kPayerSection, kPayerKeys[i], trimmed(payer[i]->text()));
-    Forms::get<frmMenu>().Show();
+    MainMenu::show();
 }
 
 void frmBollettini::cmdChiudi_Click() { Unload(); }
@@ -561,4 +562,12 @@ void frmBollettini::lblStampa_MouseUp(Qt::MouseButton) {
 void frmBollettini::lblGuida_MouseUp(Qt::MouseButton) {
     lblGuida->setForeColor(Colors::Black);
     imgGuida_Click();
+}
+
+SlipFaces PrintedFaces(const frmBollettini& slip) {
+    SlipFaces f;
+    static_cast<SlipRecord&>(f) = ReadBoxes<SlipRecord>(slip, SlipBoxes);
+    f.Words = slip.Display->text();
+    f.WordsCents = slip.txtCentCifra02->text();
+    return f;
 }

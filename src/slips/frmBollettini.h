@@ -16,6 +16,7 @@
 #include "common/PictureButton.h"
 #include "common/RecordCard.h"
 #include "common/SlipRecord.h"
+#include "printing/SlipLayout.h"
 #include "slips/Assegno.h"
 
 #include <QGroupBox>
@@ -159,6 +160,10 @@ private:
     // The slip form is a record card over the year archive.
     RecordCard<SlipRecord> card_;
 };
+
+// What a print of the slip reads: the slip's boxes as they stand, the words
+// (Display) and the cents copy (txtCentCifra02).
+SlipFaces PrintedFaces(const frmBollettini& slip);
 
 // An amount as a whole number with its thousands grouped ("#,##0") by the
 // user locale's thousands separator.

@@ -6,12 +6,12 @@
 #include "common/YearFrame.h"
 #include "platform/Messages.h"
 #include "printing/frmImposta.h"
-#include "shell/frmHelpForm.h"
-#include "shell/frmMenu.h"
+#include "services/frmHelpForm.h"
+#include "services/MainMenu.h"
 #include "common/PictureButton.h"
 #include "common/HelpCatalogue.h"
 #include "slips/frmBollettini.h"
-#include "slips/frmSetNumPreven.h"
+#include "services/frmSetNumPreven.h"
 #include "summaries/frmToExcel.h"
 
 #include <QDate>
@@ -155,6 +155,6 @@ void frmSelezione::picSettings_Click() { Forms::get<frmSetNumPreven>().ShowModal
 void frmSelezione::cmdGuida_Click() { ShowHelpTopic(HelpCatalogue::SlipWorkbench()); }
 
 void frmSelezione::cmdChiudi_Click() {
-    Forms::get<frmMenu>().Show();
+    MainMenu::show();
     Unload();
 }

@@ -4,7 +4,7 @@
 #include "common/Pictures.h"
 #include "common/SortedList.h"
 #include "platform/UserLocale.h"
-#include "shell/frmMenu.h"
+#include "services/MainMenu.h"
 #include "summaries/SummaryPrint.h"
 
 #include <QCloseEvent>
@@ -294,7 +294,7 @@ void frmRiepiloghi::cmdIndietro_Click() {
 }
 
 void frmRiepiloghi::cmdEsci_Click() {
-    Forms::get<frmMenu>().Show();
+    MainMenu::show();
     Unload();
 }
 

@@ -5,9 +5,9 @@
 #include "common/Pictures.h"
 #include "common/YearFrame.h"
 #include "platform/Messages.h"
-#include "shell/frmHelpForm.h"
-#include "shell/frmMenu.h"
-#include "slips/frmSetNumPreven.h"
+#include "services/frmHelpForm.h"
+#include "services/MainMenu.h"
+#include "services/frmSetNumPreven.h"
 #include "common/HelpCatalogue.h"
 #include "summaries/frmRiepiloghi.h"
 
@@ -96,7 +96,7 @@ void frmSelezione01::cmdAnno_Click() {
 }
 
 void frmSelezione01::cmdChiudi_Click() {
-    Forms::get<frmMenu>().Show();
+    MainMenu::show();
     Unload();
 }
 

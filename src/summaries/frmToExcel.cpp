@@ -9,7 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/UserLocale.h"
-#include "slips/frmSelezione.h"
+#include "services/ChosenYear.h"
 #include "summaries/SlipSheet.h"
 #include "summaries/SummaryLists.h"
 
@@ -88,7 +88,7 @@ frmToExcel::frmToExcel() : Form(Kind::Dialog) {
 
 void frmToExcel::wire() { connect(cmdEsporta, &QPushButton::clicked, this, [this] { cmdEsporta_Click(); }); }
 
-QString frmToExcel::year() const { return Forms::get<frmSelezione>().txtAnno->text().trimmed(); }
+QString frmToExcel::year() const { return ChosenYear::get(); }
 
 void frmToExcel::Form_Load() {
     // The count as the archive's length gives it, fraction included: a

@@ -1,6 +1,6 @@
 #include "backup/BackupWindows.h"
 #include "common/PrintedList.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "slips/frmSelezione.h"
 #include "support/TestPlatform.h"
 
@@ -27,6 +27,9 @@ struct Expected {
     QString backupTitle, backupOpening, overwrite;
     QString restoreTitle, restoreOpening, filter, extension, confirmation, success;
 };
+
+// A variant is named by its first step's window, in test names and messages.
+void PrintTo(const Expected& variant, std::ostream* os) { *os << variant.first; }
 
 QString registerOverwrite(const QString& word) {
     return QString::fromUtf8("ATTENZIONE: nella cartella di destinazione specificata è già presente una copia di "

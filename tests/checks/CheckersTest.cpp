@@ -2,7 +2,7 @@
 #include "checks/frmCF.h"
 #include "checks/frmCalcIva.h"
 #include "checks/frmCarta.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "support/TestPlatform.h"
 
 #include <QClipboard>

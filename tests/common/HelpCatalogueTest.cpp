@@ -1,5 +1,5 @@
 #include "common/HelpCatalogue.h"
-#include "shell/Manual.h"
+#include "services/Manual.h"
 
 #include <gtest/gtest.h>
 

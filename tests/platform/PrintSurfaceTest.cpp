@@ -1,6 +1,6 @@
 #include "platform/Printers.h"
 #include "platform/QtPrintSurface.h"
-#include "shell/HelpPrint.h"
+#include "services/HelpPrint.h"
 
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"

@@ -18,7 +18,7 @@
 #include "registers/payers/frmFindEsecutore.h"
 #include "registers/reasons/frmCausali.h"
 #include "registers/reasons/frmFindCausale.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "support/ZipParts.h"
 
 #include <QApplication>

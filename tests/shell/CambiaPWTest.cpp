@@ -3,7 +3,7 @@
 #include "common/Settings.h"
 #include "shell/PasswordStore.h"
 #include "shell/PasswordStoreFile.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "shell/frmPassword.h"
 #include "support/TestPlatform.h"

@@ -1,5 +1,5 @@
-#include "common/Pictures.h"
-#include "shell/frmHelpForm.h"
+#include "shell/MenuPictures.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "summaries/frmSelezione01.h"
 #include "shell/frmMenuAnagrafica.h"
@@ -92,7 +92,7 @@ TEST_F(Menu, TilesCoverTheWholeClientArea) {
     m.resize(1000, 800);
     m.Form_Resize();
     const QImage shot = m.grab().toImage();
-    const QImage tile = Pictures::backgroundTile().toImage();
+    const QImage tile = MenuPictures::backgroundTile().toImage();
     for (const QPoint at : {QPoint(1, 1), QPoint(999, 1), QPoint(1, 799), QPoint(999, 799), QPoint(150, 40)})
         EXPECT_EQ(shot.pixelColor(at), tile.pixelColor(at.x() % 72, at.y() % 72)) << at.x() << "," << at.y();
 }

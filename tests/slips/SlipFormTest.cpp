@@ -1,6 +1,6 @@
 #include "common/Settings.h"
 #include "common/SlipRecord.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "common/LeadingNumber.h"
 #include "common/HelpCatalogue.h"

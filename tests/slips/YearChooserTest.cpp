@@ -1,4 +1,4 @@
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "slips/frmBollettini.h"
 #include "slips/frmSelezione.h"

@@ -1,3 +1,5 @@
+#include "shell/HandDowns.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // The program's windows, wired to each other as at start.
+    InstallHandDowns();
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
 #include "registers/payees/frmFindIntestatario.h"
 
+#include "registers/ImportTarget.h"
 #include "registers/payees/frmIntestatari.h"
-#include "slips/frmBollettini.h"
 
 namespace {
 
@@ -62,6 +62,7 @@ frmFindIntestatario01::frmFindIntestatario01()
     : RegisterLookup(QStringLiteral(" Importa dati intestatario"), kBanner) {
     setObjectName(QStringLiteral("frmFindIntestatario01"));
     setTable<PayeeRecord>(PayeeLookupTable(), [](const PayeeRecord& payee, qint64) {
-        WriteImport<PayeeRecord>(Forms::get<frmBollettini>(), kSlipImport, payee);
+        if (QWidget* slip = ImportTarget::form())
+            WriteImport<PayeeRecord>(*slip, kSlipImport, payee);
     });
 }

@@ -1,11 +1,14 @@
 #include "registers/payers/frmFindEsecutore.h"
 
+#include "registers/CardPictures.h"
+#include "registers/ImportTarget.h"
 #include "registers/payers/frmEsecutori.h"
-#include "slips/frmBollettini.h"
 
 namespace {
 
 const QString kBanner = QStringLiteral("Ordina gli esecutori per:");
+// The payer lookups' banner: a hand writing.
+const LookupLook kPayerLook{.banner = &CardPictures::writingHandBanner};
 
 // A key layout: the key, its tag, the two name lines, the record's number.
 std::function<QString(const PayerRecord&, qint64)> keyedLine(QString PayerRecord::*key, const QString& tag) {
@@ -51,7 +54,7 @@ const LookupTable<PayerRecord>& PayerLookupTable() {
     return table;
 }
 
-frmFindEsecutore::frmFindEsecutore() : RegisterLookup(QStringLiteral(" Trova esecutore"), kBanner) {
+frmFindEsecutore::frmFindEsecutore() : RegisterLookup(QStringLiteral(" Trova esecutore"), kBanner, kPayerLook) {
     setObjectName(QStringLiteral("frmFindEsecutore"));
     setTable<PayerRecord>(PayerLookupTable(), [](const PayerRecord& payer, qint64 number) {
         frmEsecutori& card = Forms::get<frmEsecutori>();
@@ -59,9 +62,11 @@ frmFindEsecutore::frmFindEsecutore() : RegisterLookup(QStringLiteral(" Trova ese
     });
 }
 
-frmFindEsecutore01::frmFindEsecutore01() : RegisterLookup(QStringLiteral(" Importa dati esecutore"), kBanner) {
+frmFindEsecutore01::frmFindEsecutore01()
+    : RegisterLookup(QStringLiteral(" Importa dati esecutore"), kBanner, kPayerLook) {
     setObjectName(QStringLiteral("frmFindEsecutore01"));
     setTable<PayerRecord>(PayerLookupTable(), [](const PayerRecord& payer, qint64) {
-        WriteImport<PayerRecord>(Forms::get<frmBollettini>(), kSlipImport, payer);
+        if (QWidget* slip = ImportTarget::form())
+            WriteImport<PayerRecord>(*slip, kSlipImport, payer);
     });
 }

@@ -1,8 +1,8 @@
 #include "registers/reasons/frmFindCausale.h"
 
+#include "registers/ImportTarget.h"
 #include "registers/reasons/ReasonLines.h"
 #include "registers/reasons/frmCausali.h"
-#include "slips/frmBollettini.h"
 
 #include <array>
 
@@ -56,6 +56,7 @@ frmFindCausale::frmFindCausale() : RegisterLookup(QStringLiteral(" Trova causale
 frmFindCausale01::frmFindCausale01() : RegisterLookup(QStringLiteral(" Importa dati causale"), kBanner, kReasonLook) {
     setObjectName(QStringLiteral("frmFindCausale01"));
     setTable<ReasonRecord>(ReasonLookupTable(), [](const ReasonRecord& reason, qint64) {
-        WriteImport<ReasonRecord>(Forms::get<frmBollettini>(), kSlipImport, reason);
+        if (QWidget* slip = ImportTarget::form())
+            WriteImport<ReasonRecord>(*slip, kSlipImport, reason);
     });
 }

@@ -8,6 +8,7 @@
 #include "registers/payers/frmFindEsecutore.h"
 #include "registers/payees/frmFindIntestatario.h"
 #include "slips/frmBollettini.h"
+#include "registers/CardPictures.h"
 #include "registers/RegisterFixture.h"
 
 namespace {
@@ -52,6 +53,19 @@ TEST_F(PayerLookup, TheBannerIntroducesThePayersNotThePayees) {
     Forms::get<frmFindEsecutore01>().Unload();
     Forms::get<frmFindIntestatario>().Unload();
     Forms::get<frmFindIntestatario01>().Unload();
+}
+
+// The payers' banner is a picture of its own (a hand writing, 301 x 53), not
+// the register lookups' pile of cards under the payers' heading.
+TEST_F(PayerLookup, TheBannerIsTheWritingHand) {
+    frmFindEsecutore& f = Forms::get<frmFindEsecutore>();
+    const QImage banner = f.cmdLogo->picture().toImage();
+    EXPECT_EQ(banner.size(), QSize(301, 53));
+    const QPixmap cards = CardPictures::lookupBanner(f.cmdLogo->width(), f.cmdLogo->height(),
+                                                     QStringLiteral("Ordina gli esecutori per:"));
+    EXPECT_NE(banner, cards.toImage());
+    EXPECT_EQ(banner, CardPictures::writingHandBanner(QStringLiteral("Ordina gli esecutori per:")).toImage());
+    f.Unload();
 }
 
 TEST_F(PayerLookup, EachLayoutListsItsExactLinesUnderItsButton) {

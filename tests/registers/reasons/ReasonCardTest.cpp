@@ -7,7 +7,7 @@
 #include "common/PrintedList.h"
 #include "registers/reasons/ReasonExport.h"
 #include "registers/reasons/frmCausali.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "slips/frmBollettini.h"
 #include "registers/RegisterFixture.h"

@@ -1,4 +1,4 @@
-#include "shell/PrintTextBox.h"
+#include "services/PrintTextBox.h"
 
 #include "platform/Messages.h"
 #include "platform/Printers.h"

@@ -1,4 +1,4 @@
-#include "shell/HelpPrint.h"
+#include "services/HelpPrint.h"
 
 #include "common/FixedRecord.h"
 #include "platform/Printers.h"

@@ -3,7 +3,7 @@
 // of the main menu, written at build time and installed into the program
 // folder with the password store.
 
-#include "shell/HelpTopics.h"
+#include "common/HelpTopic.h"
 
 #include <QList>
 #include <QString>

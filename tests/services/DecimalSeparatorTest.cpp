@@ -1,6 +1,6 @@
 #include "platform/UserLocale.h"
-#include "shell/frmHelpForm.h"
-#include "slips/frmSetNumPreven.h"
+#include "services/frmHelpForm.h"
+#include "services/frmSetNumPreven.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>

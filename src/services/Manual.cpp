@@ -1,4 +1,4 @@
-#include "shell/Manual.h"
+#include "services/Manual.h"
 
 #include "common/HelpCatalogue.h"
 #include "common/ProgramFiles.h"

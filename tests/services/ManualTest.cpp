@@ -1,4 +1,4 @@
-#include "shell/Manual.h"
+#include "services/Manual.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,11 +1,11 @@
-#include "slips/frmSetNumPreven.h"
+#include "services/frmSetNumPreven.h"
 
 #include "common/HelpCatalogue.h"
 #include "common/Pictures.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/UserLocale.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "common/PictureButton.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "platform/Printers.h"
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 

@@ -1,4 +1,4 @@
-#include "shell/HelpPrint.h"
+#include "services/HelpPrint.h"
 
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"

@@ -1,4 +1,4 @@
-#include "shell/frmHelpForm.h"
+#include "services/frmHelpForm.h"
 
 #include "common/Pictures.h"
 #include "common/ProgramFiles.h"
@@ -6,8 +6,8 @@
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
-#include "shell/HelpPrint.h"
-#include "shell/PrintTextBox.h"
+#include "services/HelpPrint.h"
+#include "services/PrintTextBox.h"
 
 #include <QFont>
 

@@ -3,7 +3,7 @@
 // word-wrapped, a rule and the program's credit line, as one print job on the
 // current printer.
 
-#include "shell/PrintTextBox.h"
+#include "services/PrintTextBox.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "common/Controls.h"
 #include "common/Form.h"
 #include "common/PictureButton.h"
-#include "shell/HelpTopics.h"
+#include "common/HelpTopic.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "shell/PrintTextBox.h"
+#include "services/PrintTextBox.h"
 
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
