@@ -203,7 +203,7 @@ TEST_F(AtomicCopy, OnlyTheCopiersOwnLeftoversAreCleared) {
     for (const QString& name : strangers)
         writeFile(dir.filePath(name), "mio");
     // The leftovers of copies to other targets ("2026", "2026.ccpx").
-    for (const QString& name : {".2026.ccp.tmp", ".2026.ccpx.abc.tmp"})
+    for (const char* name : {".2026.ccp.tmp", ".2026.ccpx.abc.tmp"})
         writeFile(dir.filePath(name), "altro");
     ASSERT_TRUE(QDir(dir.path()).mkdir(".2026.ccp.zz.tmp"));
     ASSERT_TRUE(QFile::link(dir.filePath("appunti.txt"), dir.filePath(".2026.ccp.yy.tmp")));

@@ -381,8 +381,9 @@ TEST_F(ArchiveInterrupted, ADeleteKilledAtAnyByteLeavesTheOldArchive) {
         EXPECT_EQ(fileBytes(path), old);
         calls.heal();
         EXPECT_EQ(archive.RecordCount(), 3);
-        if (nth)
+        if (nth) {
             EXPECT_EQ(files(), QStringList{"2012.ccp"});
+        }
         EXPECT_TRUE(archive.RemoveRecord(1));
         EXPECT_EQ(fileBytes(path), record('B') + record('C'));
         EXPECT_EQ(files(), QStringList{"2012.ccp"});
