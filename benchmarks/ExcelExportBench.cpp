@@ -4,10 +4,8 @@
 // write, sync) into the same kind of folder. The peak memory is the one of a
 // fresh process of this program that does nothing but one export.
 
-#include "platform/DocumentWriters.h"
 #include "platform/ProgramFolder.h"
 #include "summaries/SlipSheet.h"
-#include "summaries/SummaryLists.h"
 
 #include "BenchArchive.h"
 
@@ -40,13 +38,7 @@ constexpr int kChildDone = 42;
 
 // The export as the export window makes it, without the window.
 bool ExportOnce(const QString& folder) {
-    platform::XlsxSheet sheet;
-    sheet.header = SlipSheetHeader();
-    const QList<SlipRecord> slips = ReadYearSlips(QStringLiteral("2012"));
-    sheet.rows.reserve(slips.size());
-    for (const SlipRecord& slip : slips)
-        sheet.rows << SlipSheetRow(slip);
-    return !platform::documentWriters().writeXlsx(sheet, folder, QStringLiteral("Bollettini anno 2012")).isEmpty();
+    return !WriteYearSheet(QStringLiteral("2012"), folder, nullptr).isEmpty();
 }
 
 BenchArchive& archiveOf(int n) {
