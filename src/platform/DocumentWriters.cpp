@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <xlsxwriter.h>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <unistd.h>
 
 namespace platform {
@@ -63,6 +63,8 @@ bool xmlAllows(char32_t c) {
 // The text without the characters XML cannot hold; a surrogate without its
 // partner goes as well.
 QString xmlSafe(const QString& text) {
+    if (std::all_of(text.begin(), text.end(), [](QChar ch) { return !ch.isSurrogate() && xmlAllows(ch.unicode()); }))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -124,6 +126,13 @@ public:
     TempFile& operator=(const TempFile&) = delete;
 
     bool created() const { return !path_.isEmpty(); }
+    // Removes the file now.
+    void discard() {
+        closeFile();
+        if (!path_.isEmpty())
+            ::unlink(path_.constData());
+        path_.clear();
+    }
     const QByteArray& path() const { return path_; }
 
     bool write(const QByteArray& bytes) {
@@ -360,51 +369,143 @@ QByteArray zipped(const QList<QPair<QByteArray, QByteArray>>& parts) {
 
 // ------------------------------------------------------------------ .xlsx
 
-// Characters shown in a column of that text: its longest line.
-int displayLength(const QString& text) {
+// Characters shown in a column of that text: its longest line. Lines end at
+// CR LF, CR or LF; a surrogate pair is one character.
+int displayLength(QStringView text) {
     int longest = 0;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-        longest = std::max(longest, static_cast<int>(line.toUcs4().size()));
-    return longest;
-}
-
-// Writes the sheet into the file at `path`; false when any part fails.
-bool writeWorkbook(const XlsxSheet& sheet, const QByteArray& path) {
-    lxw_workbook* workbook = workbook_new(path.constData());
-    if (!workbook)
-        return false;
-    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, "Foglio1");
-    lxw_format* bold = workbook_add_format(workbook);
-    bool ok = worksheet && bold;
-    if (bold)
-        format_set_bold(bold);
-
-    std::vector<int> widths;
-    const auto writeRow = [&](lxw_row_t row, const QStringList& cells, lxw_format* format) {
-        for (qsizetype c = 0; ok && c < cells.size(); ++c) {
-            const QString text = xmlSafe(cells.at(c));
-            // Always a string: "=1+1" stays text and "00184" keeps its zeros.
-            ok = worksheet_write_string(worksheet, row, static_cast<lxw_col_t>(c), text.toUtf8().constData(), format)
-                 == LXW_NO_ERROR;
-            if (widths.size() <= static_cast<size_t>(c))
-                widths.resize(static_cast<size_t>(c) + 1, 0);
-            widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], displayLength(text));
+    int current = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+            longest = std::max(longest, current);
+            current = 0;
+            if (ch == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else if (!(ch.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) {
+            ++current;
         }
-    };
-    if (ok)
-        writeRow(0, sheet.header, bold);
-    for (qsizetype r = 0; ok && r < sheet.rows.size(); ++r)
-        writeRow(static_cast<lxw_row_t>(r + 1), sheet.rows.at(r), nullptr);
-    for (size_t c = 0; ok && c < widths.size(); ++c) {
-        if (widths[c] > 0) // Excel's widest column is 255 characters
-            ok = worksheet_set_column(worksheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                                      std::min(255, widths[c] + 2), nullptr)
-                 == LXW_NO_ERROR;
     }
-    // Closing writes the file and frees the workbook, whatever happened before.
-    const lxw_error closed = workbook_close(workbook);
-    return ok && closed == LXW_NO_ERROR;
+    return std::max(longest, current);
 }
+
+// While it lives, the calling thread formats and reads numbers the C way,
+// whatever the process's numeric locale: the workbook library writes its
+// widths and margins with the C library, and a spreadsheet holds "17.7",
+// never "17,7".
+class CNumbers {
+public:
+    explicit CNumbers(locale_t numbers) : previous_(numbers ? ::uselocale(numbers) : nullptr) {}
+    ~CNumbers() {
+        if (previous_)
+            ::uselocale(previous_);
+    }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+private:
+    locale_t previous_;
+};
+
+// The thread's locale with C numbers; (locale_t)0 when it cannot be made.
+locale_t cNumbersLocale() {
+    const locale_t base = ::duplocale(::uselocale(locale_t(nullptr)));
+    if (!base)
+        return locale_t(nullptr);
+    const locale_t numbers = ::newlocale(LC_NUMERIC_MASK, "C", base);
+    if (!numbers)
+        ::freelocale(base);
+    return numbers;
+}
+
+// The workbook library in constant-memory mode: each row goes to a
+// temporary file once the next one begins, the column widths are kept apart
+// and written when the workbook closes. Every cell is a string: "=1+1" stays
+// text and "00184" keeps its zeros.
+class Workbook final : public IXlsxWriter {
+public:
+    Workbook(const QString& folder, const QString& baseName)
+        : temp_(folder), folder_(folder), baseName_(baseName), numbers_(cNumbersLocale()) {}
+    ~Workbook() override {
+        if (workbook_) {
+            const CNumbers c(numbers_);
+            workbook_close(workbook_); // frees it; the temporary file goes with temp_
+        }
+        if (numbers_)
+            ::freelocale(numbers_);
+    }
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    bool start(const QStringList& header) {
+        if (!numbers_ || !temp_.created() || !temp_.closeFile())
+            return false;
+        const CNumbers c(numbers_);
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        workbook_ = workbook_new_opt(temp_.path().constData(), &options);
+        if (!workbook_)
+            return false;
+        worksheet_ = workbook_add_worksheet(workbook_, "Foglio1");
+        bold_ = workbook_add_format(workbook_);
+        if (!worksheet_ || !bold_)
+            return false;
+        format_set_bold(bold_);
+        return writeRow(header, bold_);
+    }
+
+    bool addRow(const QStringList& cells) override { return writeRow(cells, nullptr); }
+
+    QString finish() override {
+        if (!workbook_)
+            return QString();
+        lxw_error closed;
+        {
+            const CNumbers c(numbers_);
+            for (size_t col = 0; ok_ && col < widths_.size(); ++col) {
+                if (widths_[col] > 0) // Excel's widest column is 255 characters
+                    ok_ = worksheet_set_column(worksheet_, lxw_col_t(col), lxw_col_t(col),
+                                               std::min(255, widths_[col] + 2), nullptr)
+                          == LXW_NO_ERROR;
+            }
+            // Closing writes the file and frees the workbook, whatever happened before.
+            closed = workbook_close(workbook_);
+            workbook_ = nullptr;
+        }
+        QString path;
+        if (ok_ && closed == LXW_NO_ERROR && temp_.finish())
+            path = temp_.publish(folder_, baseName_, QStringLiteral(".xlsx"));
+        temp_.discard(); // nothing is left unless it was published
+        return path;
+    }
+
+private:
+    bool writeRow(const QStringList& cells, lxw_format* format) {
+        if (!ok_ || !workbook_)
+            return ok_ = false;
+        const CNumbers c(numbers_);
+        for (qsizetype col = 0; ok_ && col < cells.size(); ++col) {
+            const QString text = xmlSafe(cells.at(col));
+            ok_ = worksheet_write_string(worksheet_, row_, lxw_col_t(col), text.toUtf8().constData(), format)
+                  == LXW_NO_ERROR;
+            if (widths_.size() <= size_t(col))
+                widths_.resize(size_t(col) + 1, 0);
+            widths_[size_t(col)] = std::max(widths_[size_t(col)], displayLength(text));
+        }
+        ++row_;
+        return ok_;
+    }
+
+    TempFile temp_;
+    QString folder_;
+    QString baseName_;
+    locale_t numbers_;
+    lxw_workbook* workbook_ = nullptr;
+    lxw_worksheet* worksheet_ = nullptr;
+    lxw_format* bold_ = nullptr;
+    lxw_row_t row_ = 0;
+    std::vector<int> widths_;
+    bool ok_ = true;
+};
 
 // ------------------------------------------------------------------ writers
 
@@ -426,13 +527,14 @@ public:
         return temp.publish(folder, baseName, QStringLiteral(".docx"));
     }
 
-    QString writeXlsx(const XlsxSheet& sheet, const QString& folder, const QString& baseName) override {
+    std::unique_ptr<IXlsxWriter> startXlsx(const QStringList& header, const QString& folder,
+                                           const QString& baseName) override {
         if (!usableBaseName(baseName))
-            return QString();
-        TempFile temp(folder);
-        if (!temp.created() || !temp.closeFile() || !writeWorkbook(sheet, temp.path()) || !temp.finish())
-            return QString();
-        return temp.publish(folder, baseName, QStringLiteral(".xlsx"));
+            return nullptr;
+        auto workbook = std::make_unique<Workbook>(folder, baseName);
+        if (!workbook->start(header))
+            return nullptr;
+        return workbook;
     }
 };
 
@@ -440,6 +542,16 @@ OfficeWriters g_officeWriters;
 IDocumentWriters* g_writers = nullptr;
 
 } // namespace
+
+QString IDocumentWriters::writeXlsx(const XlsxSheet& sheet, const QString& folder, const QString& baseName) {
+    const std::unique_ptr<IXlsxWriter> writer = startXlsx(sheet.header, folder, baseName);
+    if (!writer)
+        return QString();
+    for (const QStringList& row : sheet.rows)
+        if (!writer->addRow(row))
+            return QString();
+    return writer->finish();
+}
 
 IDocumentWriters& documentWriters() { return g_writers ? *g_writers : g_officeWriters; }
 void setDocumentWriters(IDocumentWriters* impl) { g_writers = impl; }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace platform {
 
 // The folder exports are written to: $QUILLORA_EXPORT_DIR when set and not
@@ -33,9 +35,25 @@ struct DocxDocument {
     double tablePoints = 14;
 };
 
+// A one-sheet workbook: row 1 the header in bold, every cell a string, each
+// column as wide as the longest line of its texts.
 struct XlsxSheet {
     QStringList header;       // row 1, bold
     QList<QStringList> rows;  // rows 2, 3 ...; every cell a string
+};
+
+// A workbook written a row at a time: each row goes to the file as it comes,
+// so a sheet of any length takes little memory. A workbook dropped before it
+// is finished leaves no file.
+class IXlsxWriter {
+public:
+    virtual ~IXlsxWriter() = default;
+    // Adds the next row (rows 2, 3 ...); false when it could not be written,
+    // and for every row after a failure.
+    virtual bool addRow(const QStringList& cells) = 0;
+    // Closes the workbook and names it: the full path of the new file, or
+    // empty when any part of it failed.
+    virtual QString finish() = 0;
 };
 
 class IDocumentWriters {
@@ -43,7 +61,12 @@ public:
     virtual ~IDocumentWriters() = default;
     // The full path of the new file, or empty when it could not be written.
     virtual QString writeDocx(const DocxDocument& document, const QString& folder, const QString& baseName) = 0;
-    virtual QString writeXlsx(const XlsxSheet& sheet, const QString& folder, const QString& baseName) = 0;
+    // A new workbook with `header` as row 1, to be named after `baseName` in
+    // `folder` when finished; nothing when it cannot be started.
+    virtual std::unique_ptr<IXlsxWriter> startXlsx(const QStringList& header, const QString& folder,
+                                                   const QString& baseName) = 0;
+    // The whole sheet at once: the full path of the new file, or empty.
+    QString writeXlsx(const XlsxSheet& sheet, const QString& folder, const QString& baseName);
 };
 
 IDocumentWriters& documentWriters();

@@ -124,7 +124,7 @@ public:
 
     // Index of the first line of the section's key, or -1.
     qsizetype findKey(qsizetype header, QStringView key) const {
-        for (qsizetype i = header + 1; i < sectionEnd(header); ++i)
+        for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i)
             if (const auto k = keyLine(lines_[i]); k && sameName(k->key, key))
                 return i;
         return -1;
@@ -134,7 +134,7 @@ public:
     // or right after the header when it has none.
     qsizetype newKeyPosition(qsizetype header) const {
         qsizetype pos = header + 1;
-        for (qsizetype i = header + 1; i < sectionEnd(header); ++i)
+        for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i)
             if (keyLine(lines_[i]))
                 pos = i + 1;
         return pos;

@@ -1,5 +1,8 @@
 #include "summaries/SlipSheet.h"
 
+#include "common/RecordArchive.h"
+#include "common/Settings.h"
+
 QStringList SlipSheetHeader() {
     return {QStringLiteral("C/C"),       QStringLiteral("Importo versato"), QStringLiteral("Intestatario"),
             QStringLiteral("Causale"),   QStringLiteral("Esecutore"),       QStringLiteral("Via/Piazza"),
@@ -17,4 +20,26 @@ QStringList SlipSheetRow(const SlipRecord& slip) {
             slip.PostCode,
             slip.Town,
             slip.Notes};
+}
+
+QString WriteYearSheet(const QString& year, const QString& folder, const std::function<void(qint64, qint64)>& written) {
+    const std::unique_ptr<platform::IXlsxWriter> sheet =
+        platform::documentWriters().startXlsx(SlipSheetHeader(), folder, QStringLiteral("Bollettini anno ") + year);
+    if (!sheet)
+        return QString();
+    RecordArchive archive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
+                          SlipRecord::Length);
+    if (archive.OpenArchive()) {
+        const qint64 count = archive.RecordCount();
+        bool rowsWritten = true;
+        const bool readThrough = archive.ForEachRecord<SlipRecord>([&](const SlipRecord& slip, qint64 k) {
+            rowsWritten = sheet->addRow(SlipSheetRow(slip));
+            if (rowsWritten && written)
+                written(k, count);
+            return rowsWritten;
+        });
+        if (!readThrough || !rowsWritten)
+            return QString();
+    }
+    return sheet->finish();
 }

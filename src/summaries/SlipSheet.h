@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // "C/C", "Importo versato", "Intestatario", "Causale", "Esecutore",
 // "Via/Piazza", "CAP", "Località", "Note".
 QStringList SlipSheetHeader();
@@ -14,3 +16,10 @@ QStringList SlipSheetHeader();
 // reason lines and payer lines each joined by a blank, street, postal code,
 // town, notes.
 QStringList SlipSheetRow(const SlipRecord& slip);
+
+// Writes the year's slips into a new workbook "Bollettini anno <year>.xlsx" in
+// `folder`, each row as its slip is read from the archive, and runs
+// `written(k, n)` once the row of slip k of n is in the workbook. A year without an archive gives
+// the header row alone. The full path of the file, or empty when the archive
+// could not be read through or the workbook could not be written.
+QString WriteYearSheet(const QString& year, const QString& folder, const std::function<void(qint64, qint64)>& written);

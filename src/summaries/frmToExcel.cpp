@@ -11,7 +11,6 @@
 #include "platform/UserLocale.h"
 #include "services/ChosenYear.h"
 #include "summaries/SlipSheet.h"
-#include "summaries/SummaryLists.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -116,25 +115,19 @@ void frmToExcel::cmdEsporta_Click() {
     const QString folder = exportFolder();
     {
         BusyCursor busy;
-        const QString y = year();
-        XlsxSheet sheet;
-        sheet.header = SlipSheetHeader();
-        const QList<SlipRecord> slips = ReadYearSlips(y);
-        sheet.rows.reserve(slips.size());
         QElapsedTimer sinceRepaint;
         sinceRepaint.start();
-        for (qsizetype k = 0; k < slips.size(); ++k) {
-            sheet.rows << SlipSheetRow(slips[k]);
-            txtEsportati->setText(QString::number(k + 1));
-            if (sinceRepaint.elapsed() >= kRepaintMs || k + 1 == slips.size()) {
+        path = WriteYearSheet(year(), folder, [&](qint64 k, qint64 count) {
+            txtEsportati->setText(QString::number(k));
+            if (sinceRepaint.elapsed() >= kRepaintMs || k == count) {
                 repaint();
                 sinceRepaint.restart();
             }
-        }
-        path = documentWriters().writeXlsx(sheet, folder, QStringLiteral("Bollettini anno ") + y);
+        });
     }
 
     if (path.isEmpty()) {
+        txtEsportati->setText(QStringLiteral("0"));
         lblAttendere->hide();
         cmdEsporta->setEnabled(true);
         refused(QStringLiteral("Impossibile salvare il documento nella cartella ") + folder + QLatin1Char('.'));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -10,7 +11,10 @@
 
 #include "support/ZipParts.h"
 
+#include <clocale>
+#include <cstdio>
 #include <optional>
+#include <string>
 
 using namespace platform;
 
@@ -241,85 +245,6 @@ TEST_F(Writers, ExportFolderIsTheVariablesAndIsMade) {
 
 // ------------------------------------------------------------------ .xlsx
 
-struct SheetCell {
-    QString text;
-    bool isString = false;
-    bool hasFormula = false;
-    int style = 0;
-};
-
-// The cells of a one-sheet workbook by reference ("A1"), their shared strings
-// resolved; the bold flag of each cell style; the column widths.
-struct ReadSheet {
-    QMap<QString, SheetCell> cells;
-    QList<bool> boldStyles;
-    QMap<int, double> widths; // by column number, from 1
-};
-
-ReadSheet readSheet(const QString& path) {
-    ReadSheet out;
-    QStringList shared;
-    {
-        QXmlStreamReader r(zipPart(path, "xl/sharedStrings.xml").value_or(QByteArray()));
-        while (!r.atEnd()) {
-            r.readNext();
-            if (r.isStartElement() && r.name() == QLatin1String("t"))
-                shared << r.readElementText();
-        }
-        EXPECT_FALSE(r.hasError()) << r.errorString().toStdString();
-    }
-    {
-        QList<bool> fontBold;
-        QList<int> xfFont;
-        QXmlStreamReader r(zipPart(path, "xl/styles.xml").value_or(QByteArray()));
-        bool inFonts = false, inCellXfs = false;
-        while (!r.atEnd()) {
-            r.readNext();
-            const auto n = r.name();
-            if (r.isStartElement()) {
-                if (n == QLatin1String("fonts")) inFonts = true;
-                else if (n == QLatin1String("cellXfs")) inCellXfs = true;
-                else if (inFonts && n == QLatin1String("font")) fontBold << false;
-                else if (inFonts && n == QLatin1String("b")) fontBold.last() = true;
-                else if (inCellXfs && n == QLatin1String("xf")) xfFont << r.attributes().value(QLatin1String("fontId")).toInt();
-            } else if (r.isEndElement()) {
-                if (n == QLatin1String("fonts")) inFonts = false;
-                else if (n == QLatin1String("cellXfs")) inCellXfs = false;
-            }
-        }
-        EXPECT_FALSE(r.hasError());
-        for (int font : xfFont)
-            out.boldStyles << fontBold.value(font);
-    }
-    const auto xml = zipPart(path, "xl/worksheets/sheet1.xml");
-    EXPECT_TRUE(xml);
-    QXmlStreamReader r(xml.value_or(QByteArray()));
-    QString ref;
-    while (!r.atEnd()) {
-        r.readNext();
-        if (!r.isStartElement())
-            continue;
-        const auto a = r.attributes();
-        if (r.name() == QLatin1String("col")) {
-            for (int c = a.value(QLatin1String("min")).toInt(); c <= a.value(QLatin1String("max")).toInt(); ++c)
-                out.widths[c] = a.value(QLatin1String("width")).toDouble();
-        } else if (r.name() == QLatin1String("c")) {
-            ref = a.value(QLatin1String("r")).toString();
-            SheetCell& cell = out.cells[ref];
-            cell.isString = a.value(QLatin1String("t")) == QLatin1String("s");
-            cell.style = a.value(QLatin1String("s")).toInt();
-        } else if (r.name() == QLatin1String("f")) {
-            out.cells[ref].hasFormula = true;
-        } else if (r.name() == QLatin1String("v")) {
-            SheetCell& cell = out.cells[ref];
-            const QString v = r.readElementText();
-            cell.text = cell.isString ? shared.value(v.toInt()) : v;
-        }
-    }
-    EXPECT_FALSE(r.hasError());
-    return out;
-}
-
 TEST_F(Writers, XlsxCellsAreStringsUnderABoldHeader) {
     XlsxSheet sheet;
     sheet.header = {QStringLiteral("Conto"), QStringLiteral("Importo"), QStringLiteral("Causale")};
@@ -362,6 +287,157 @@ TEST_F(Writers, XlsxColumnsAreAsWideAsTheirLongestText) {
     EXPECT_GE(read.widths[2], longest);
     EXPECT_LT(read.widths[2], longest + 4) << "a text of several lines is as wide as its longest line";
     EXPECT_FALSE(read.widths.contains(3)) << "an empty column keeps the default width";
+}
+
+// Every way a line can end, and a character outside the 16-bit plane (two
+// UTF-16 units, one character): each column below is as wide as the first,
+// whose longest line has ten characters.
+TEST_F(Writers, XlsxLineLengthsCountCharactersOfTheLongestLine) {
+    XlsxSheet sheet;
+    sheet.header = {QStringLiteral("0123456789"), QStringLiteral("ab\r\n0123456789\r\nc"),
+                    QStringLiteral("0123456789\rabc"), QStringLiteral("x\n\r0123456789"),
+                    QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F6000123\U0001F600\U0001F600"),
+                    QStringLiteral("\r\n\r\n012345678\r\n\n\n")};
+    const ReadSheet read = readSheet(documentWriters().writeXlsx(sheet, dir.path(), QStringLiteral("Righe")));
+    ASSERT_EQ(read.widths.size(), 6);
+    for (int c = 2; c <= 5; ++c)
+        EXPECT_EQ(read.widths.value(c), read.widths.value(1)) << "column " << c;
+    EXPECT_EQ(read.widths.value(6), read.widths.value(1) - 1) << "nine characters";
+}
+
+// Rows go to the workbook one by one; only a finished workbook becomes a file.
+TEST_F(Writers, XlsxWrittenRowByRowIsAFileOnlyOnceFinished) {
+    {
+        const auto dropped = documentWriters().startXlsx({QStringLiteral("A")}, dir.path(), QStringLiteral("Lasciato"));
+        ASSERT_TRUE(dropped);
+        EXPECT_TRUE(dropped->addRow({QStringLiteral("1")}));
+    }
+    EXPECT_TRUE(files().isEmpty()) << "a workbook never finished leaves nothing";
+
+    const auto writer = documentWriters().startXlsx({QStringLiteral("N"), QStringLiteral("Nota")}, dir.path(),
+                                                    QStringLiteral("Righe"));
+    ASSERT_TRUE(writer);
+    for (int i = 1; i <= 2000; ++i)
+        ASSERT_TRUE(writer->addRow({QString::number(i), QStringLiteral("nota %1").arg(i)}));
+    const QString path = writer->finish();
+    ASSERT_EQ(path, dir.filePath(QStringLiteral("Righe.xlsx")));
+    EXPECT_EQ(files(), QStringList{QStringLiteral("Righe.xlsx")});
+    const ReadSheet read = readSheet(path);
+    EXPECT_EQ(read.cells.size(), 2 * 2001);
+    EXPECT_EQ(read.cells.value(QStringLiteral("A2001")).text, "2000");
+    EXPECT_EQ(read.cells.value(QStringLiteral("B2001")).text, "nota 2000");
+    EXPECT_TRUE(read.boldStyles.value(read.cells.value(QStringLiteral("B1")).style));
+    EXPECT_FALSE(read.boldStyles.value(read.cells.value(QStringLiteral("B2")).style));
+
+    // A row that cannot be written fails the rows after it and the workbook.
+    const auto failing = documentWriters().startXlsx({QStringLiteral("A")}, dir.path(), QStringLiteral("Rotto"));
+    ASSERT_TRUE(failing);
+    EXPECT_TRUE(failing->addRow({QStringLiteral("1")}));
+    EXPECT_FALSE(failing->addRow({QString(40000, QLatin1Char('c'))}));
+    EXPECT_FALSE(failing->addRow({QStringLiteral("3")}));
+    EXPECT_TRUE(failing->finish().isEmpty());
+    EXPECT_EQ(files(), QStringList{QStringLiteral("Righe.xlsx")});
+
+    EXPECT_FALSE(documentWriters().startXlsx({}, dir.filePath(QStringLiteral("assente")), QStringLiteral("X")));
+    EXPECT_FALSE(documentWriters().startXlsx({}, dir.path(), QStringLiteral("../X")));
+}
+
+// ------------------------------------------------------------------ numbers under a comma locale
+
+// While it lives, the process formats numbers the Italian way ("0,5"), from
+// the locale the build made for the tests; the previous numeric locale and
+// LOCPATH come back after.
+class ItalianNumbers {
+public:
+    ItalianNumbers() : hadLocPath_(qEnvironmentVariableIsSet("LOCPATH")), locPath_(qgetenv("LOCPATH")) {
+        const char* current = std::setlocale(LC_NUMERIC, nullptr);
+        previous_ = current ? current : "C";
+        qputenv("LOCPATH", QUILLORA_TEST_LOCPATH);
+        active_ = std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr;
+    }
+    ~ItalianNumbers() {
+        std::setlocale(LC_NUMERIC, previous_.c_str());
+        if (hadLocPath_)
+            qputenv("LOCPATH", locPath_);
+        else
+            qunsetenv("LOCPATH");
+    }
+    ItalianNumbers(const ItalianNumbers&) = delete;
+    ItalianNumbers& operator=(const ItalianNumbers&) = delete;
+
+    bool active() const { return active_; }
+
+private:
+    bool hadLocPath_;
+    QByteArray locPath_;
+    std::string previous_;
+    bool active_ = false;
+};
+
+// The attribute values of every XML part of the package that are numbers
+// with a decimal point or a decimal comma, as "part: name=value".
+struct PackageDecimals {
+    QStringList dots;
+    QStringList commas;
+};
+
+PackageDecimals packageDecimals(const QString& path) {
+    static const QRegularExpression dot(QStringLiteral("^[+-]?[0-9]*\\.[0-9]+$"));
+    static const QRegularExpression comma(QStringLiteral("^[+-]?[0-9]*,[0-9]+$"));
+    PackageDecimals out;
+    const QStringList parts = zipPartNames(path);
+    EXPECT_FALSE(parts.isEmpty());
+    for (const QString& part : parts) {
+        QXmlStreamReader r(zipPart(path, part.toUtf8().constData()).value_or(QByteArray()));
+        while (!r.atEnd()) {
+            if (r.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            for (const QXmlStreamAttribute& a : r.attributes()) {
+                const QString value = a.value().toString();
+                const QString seen = part + QStringLiteral(": ") + a.qualifiedName().toString() + u'=' + value;
+                if (dot.match(value).hasMatch())
+                    out.dots << seen;
+                if (comma.match(value).hasMatch())
+                    out.commas << seen;
+            }
+        }
+        EXPECT_FALSE(r.hasError()) << part.toStdString() << ": " << r.errorString().toStdString();
+    }
+    return out;
+}
+
+// Started under an Italian locale the program's numbers still have to be
+// written with a dot: a validating reader refuses "17,71" and LibreOffice
+// loses the widths and the page margins.
+TEST_F(Writers, NumbersInEveryPartAreWrittenWithADotUnderACommaLocale) {
+    const ItalianNumbers italian;
+    ASSERT_TRUE(italian.active()) << "the it_IT.UTF-8 locale made by the build was not found under "
+                                  << QUILLORA_TEST_LOCPATH;
+    char formatted[16];
+    std::snprintf(formatted, sizeof formatted, "%.1f", 0.5);
+    ASSERT_STREQ(formatted, "0,5") << "the comma locale is not in force";
+
+    XlsxSheet sheet;
+    sheet.header = {QStringLiteral("Conto"), QStringLiteral("Causale")};
+    sheet.rows = {{QStringLiteral("12,50"), QStringLiteral("Canone di locazione")}};
+    const QString workbook = documentWriters().writeXlsx(sheet, dir.path(), QStringLiteral("Virgola"));
+    ASSERT_FALSE(workbook.isEmpty());
+    const PackageDecimals inWorkbook = packageDecimals(workbook);
+    EXPECT_TRUE(inWorkbook.commas.isEmpty()) << inWorkbook.commas.join(QStringLiteral("; ")).toStdString();
+    for (const char* expected : {"xl/worksheets/sheet1.xml: left=0.7", "xl/worksheets/sheet1.xml: top=0.75",
+                                 "xl/worksheets/sheet1.xml: width=7.7109375"})
+        EXPECT_TRUE(inWorkbook.dots.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_EQ(readSheet(workbook).cells.value(QStringLiteral("A2")).text, "12,50") << "texts keep their commas";
+
+    DocxDocument document = card();
+    document.before[0].points = 10.75;
+    const QString word = documentWriters().writeDocx(document, dir.path(), QStringLiteral("Virgola"));
+    ASSERT_FALSE(word.isEmpty());
+    const PackageDecimals inDocument = packageDecimals(word);
+    EXPECT_TRUE(inDocument.commas.isEmpty()) << inDocument.commas.join(QStringLiteral("; ")).toStdString();
+
+    std::snprintf(formatted, sizeof formatted, "%.1f", 0.5);
+    EXPECT_STREQ(formatted, "0,5") << "the writers leave the process's locale as it was";
 }
 
 } // namespace

@@ -90,6 +90,26 @@ TEST_F(IniFile, WriteKeepsEveryOtherLineAsItWas) {
     EXPECT_EQ(read("Sconosciuta", "x"), "kept");
 }
 
+// A long section ends at the next header however far it is: its last key is
+// found, a new key goes right after it, and the next section's keys stay
+// its own.
+TEST_F(IniFile, ALongSectionEndsAtTheNextHeader) {
+    QByteArray file = "[Prima]\r\nk=0\r\n[Lunga]\r\n";
+    for (int i = 0; i < 5000; ++i)
+        file += "k" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+    file += "; fine\r\n[Dopo]\r\nk4999=dopo\r\nnuova=dopo\r\n";
+    put(file);
+    EXPECT_EQ(read("Lunga", "k4999"), "4999");
+    EXPECT_EQ(read("Lunga", "nuova"), "<none>");
+    EXPECT_EQ(read("Dopo", "k4999"), "dopo");
+    ASSERT_TRUE(write("Lunga", "k4999", "x"));
+    ASSERT_TRUE(write("Lunga", "nuova", "y"));
+    QByteArray expected = file;
+    expected.replace("k4999=4999\r\n; fine", "k4999=x\r\nnuova=y\r\n; fine");
+    EXPECT_EQ(bytes(), expected);
+    EXPECT_EQ(read("Dopo", "nuova"), "dopo");
+}
+
 TEST_F(IniFile, LfOnlyFilesReadAlikeAndAreWrittenWithCrLf) {
     put("[A]\nk=1\n[B]\nk=2"); // no line end after the last line
     EXPECT_EQ(read("A", "k"), "1");

@@ -118,6 +118,7 @@ TEST_F(ExcelExport, AWorkbookThatCannotBeWrittenKeepsTheWindowOpen) {
     w.cmdEsporta->click();
     TestPlatform::settle();
     expectRefusal("Impossibile salvare il documento nella cartella " + exportDir + ".");
+    EXPECT_EQ(w.txtEsportati->text(), "0") << "no row was saved";
     EXPECT_TRUE(Forms::isLoaded<frmToExcel>());
     EXPECT_TRUE(w.cmdEsporta->isEnabled());
     EXPECT_TRUE(w.lblAttendere->isHidden());
@@ -135,25 +136,54 @@ TEST_F(ExcelExport, AWorkbookThatCannotBeOpenedIsReportedWithItsPath) {
     EXPECT_FALSE(Forms::isLoaded<frmToExcel>()) << "the workbook is there: the export is done";
 }
 
-TEST_F(ExcelExport, ShowsTheLastSlipNumberWhenDone) {
+// The count shows k once row k is in the workbook, never ahead of it, and 0
+// when the workbook could not be saved.
+TEST_F(ExcelExport, CountsTheRowsAsTheyAreWrittenAndZeroAfterAFailure) {
     QList<SlipRecord> many;
     for (int i = 0; i < 3000; ++i)
         many << summarySlip("P", QString::number(i), "R", "X", QString::number(i), "");
     writeArchive(tp, "2026", many);
     frmToExcel& w = exportOf("2026");
+    QStringList shownBeforeRow;
+    tp.writers.onRow = [&] { shownBeforeRow << w.txtEsportati->text(); };
     tp.desktop.canOpen = false; // keeps nothing but the message from closing it
     tp.messages.answers = {MsgAnswer::OK};
     w.cmdEsporta->click();
     EXPECT_EQ(w.txtEsportati->text(), "3000");
+    ASSERT_EQ(shownBeforeRow.size(), 3000);
+    for (int k = 0; k < 3000; k += 997)
+        EXPECT_EQ(shownBeforeRow[k], QString::number(k)) << "row " << k + 1;
     EXPECT_EQ(tp.writers.sheets[0].rows.size(), 3000);
     EXPECT_EQ(tp.writers.sheets[0].rows[2999][0], "N. 2999");
+    TestPlatform::settle();
+
+    // A workbook that fails at its 1,001st row: the rest of the archive is not
+    // read, nothing is saved and the count goes back to 0.
+    frmToExcel& again = exportOf("2026");
+    int rowsOffered = 0;
+    tp.writers.onRow = [&] { ++rowsOffered; };
+    tp.writers.rowsAccepted = 1000;
+    tp.messages.answers = {MsgAnswer::OK};
+    again.cmdEsporta->click();
+    expectRefusal("Impossibile salvare il documento nella cartella " + exportDir + ".");
+    EXPECT_EQ(again.txtEsportati->text(), "0");
+    EXPECT_EQ(tp.writers.sheets[1].rows.size(), 1000);
+    EXPECT_EQ(rowsOffered, 1001);
+    EXPECT_TRUE(again.cmdEsporta->isEnabled());
+    EXPECT_EQ(tp.writers.written.size(), 1) << "only the first workbook was saved";
 }
 
 // Through the real writer: the workbook on disk holds the slips' texts as
-// strings, the header in bold, and not one formula.
+// strings, the header in bold, and not one formula. Cells and widths are the
+// ones the export has always written (as the workbook it wrote when every
+// row was kept in memory until the end).
 TEST_F(ExcelExport, TheRealWorkbookKeepsEveryTextAsWritten) {
     platform::setDocumentWriters(nullptr);
-    writeArchive(tp, "2026", fourSlips());
+    QList<SlipRecord> slips = fourSlips();
+    slips[1].Notes = QString::fromUtf8("riga uno\r\nseconda riga molto più lunga di tutte\nterza");
+    slips[2].Street = "  blanks  ";
+    slips[3].Town = QString::fromUtf8("Città \U0001F600 x") + QChar(0x01);
+    writeArchive(tp, "2026", slips);
     exportOf("2026").cmdEsporta->click();
     TestPlatform::settle();
     platform::setDocumentWriters(&tp.writers);
@@ -161,18 +191,36 @@ TEST_F(ExcelExport, TheRealWorkbookKeepsEveryTextAsWritten) {
     const QString path = QDir(exportDir).filePath("Bollettini anno 2026.xlsx");
     ASSERT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(tp.desktop.openedFiles, QStringList{path});
+    EXPECT_EQ(QDir(exportDir).entryList(QDir::Files | QDir::Hidden), QStringList{"Bollettini anno 2026.xlsx"});
 
-    const auto sheet = zipPart(path, "xl/worksheets/sheet1.xml");
-    const auto strings = zipPart(path, "xl/sharedStrings.xml");
-    ASSERT_TRUE(sheet && strings);
-    EXPECT_FALSE(sheet->contains("<f>"));
-    EXPECT_FALSE(sheet->contains("<f "));
-    // Rows 1 to 5: the header and the four slips, every cell a shared string.
-    EXPECT_TRUE(sheet->contains("<row r=\"5\""));
-    EXPECT_FALSE(sheet->contains("<row r=\"6\""));
-    EXPECT_FALSE(sheet->contains("t=\"n\""));
-    const QString text = QString::fromUtf8(*strings);
-    for (const char* expected : {"N. 000012345678", "=1+1", "00184", "ROSSI MARIO ", "COMUNE DI ROMA UFFICIO TRIBUTI"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
-    EXPECT_TRUE(text.contains(QString::fromUtf8("€ 125,50")));
+    const ReadSheet sheet = readSheet(path);
+    QList<QStringList> rows{SlipSheetHeader()};
+    for (const SlipRecord& slip : slips)
+        rows << SlipSheetRow(SlipRecord::decode(slip.encode())); // as the archive gives it back
+    QStringList refs;
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const QString ref = QChar('A' + c) + QString::number(r + 1);
+            if (rows[r][c].isEmpty())
+                continue; // an empty text makes no cell
+            refs << ref;
+            const SheetCell cell = sheet.cells.value(ref);
+            // CR is kept as Excel writes it; what XML cannot hold is dropped.
+            const QString expected = QString(rows[r][c]).replace("\r\n", "_x000D_\n").remove(QChar(0x01));
+            EXPECT_EQ(cell.text, expected) << ref.toStdString();
+            EXPECT_TRUE(cell.isString) << ref.toStdString();
+            EXPECT_FALSE(cell.hasFormula) << ref.toStdString();
+            EXPECT_EQ(sheet.boldStyles.value(cell.style), r == 0) << ref.toStdString();
+        }
+    }
+    refs.sort();
+    EXPECT_EQ(sheet.cells.keys(), refs);
+    EXPECT_EQ(sheet.cells.value("I2").text, "=1+1");
+    EXPECT_EQ(sheet.cells.value("G2").text, "00184");
+    EXPECT_EQ(sheet.cells.value("F4").text, "blanks");
+    EXPECT_EQ(sheet.cells.value("H5").text, QString::fromUtf8("Città ? x"));
+    // Each column two characters wider than its longest line.
+    const QMap<int, double> widths{{1, 17.7109375}, {2, 17.7109375}, {3, 32.7109375}, {4, 16.7109375}, {5, 15.7109375},
+                                   {6, 12.7109375}, {7, 7.7109375},  {8, 11.7109375}, {9, 39.7109375}};
+    EXPECT_EQ(sheet.widths, widths);
 }

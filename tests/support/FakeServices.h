@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class FakeClipboard final : public platform::IClipboard {
@@ -70,17 +72,44 @@ public:
     std::vector<platform::XlsxSheet> sheets;
     QStringList written; // full paths
     bool failing = false;
+    std::function<void()> onRow; // runs as each row (after the header) comes
+    int rowsAccepted = -1;       // rows a workbook takes before adding one fails; -1: no limit
 
     QString writeDocx(const platform::DocxDocument& document, const QString& folder, const QString& baseName) override {
         documents.push_back(document);
         return make(folder, baseName, QStringLiteral(".docx"));
     }
-    QString writeXlsx(const platform::XlsxSheet& sheet, const QString& folder, const QString& baseName) override {
-        sheets.push_back(sheet);
-        return make(folder, baseName, QStringLiteral(".xlsx"));
+    // Each row lands in the last of `sheets` as it is added.
+    std::unique_ptr<platform::IXlsxWriter> startXlsx(const QStringList& header, const QString& folder,
+                                                     const QString& baseName) override {
+        sheets.push_back(platform::XlsxSheet{header, {}});
+        return std::make_unique<Sheet>(*this, folder, baseName);
     }
 
 private:
+    class Sheet final : public platform::IXlsxWriter {
+    public:
+        Sheet(RecordingWriters& owner, const QString& folder, const QString& baseName)
+            : owner_(owner), folder_(folder), baseName_(baseName) {}
+        bool addRow(const QStringList& cells) override {
+            if (owner_.onRow)
+                owner_.onRow();
+            if (failed_ || owner_.sheets.back().rows.size() == owner_.rowsAccepted)
+                return !(failed_ = true);
+            owner_.sheets.back().rows << cells;
+            return true;
+        }
+        QString finish() override {
+            return failed_ ? QString() : owner_.make(folder_, baseName_, QStringLiteral(".xlsx"));
+        }
+
+    private:
+        RecordingWriters& owner_;
+        QString folder_;
+        QString baseName_;
+        bool failed_ = false;
+    };
+
     QString make(const QString& folder, const QString& baseName, const QString& extension) {
         if (failing)
             return QString();
