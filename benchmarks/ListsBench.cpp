@@ -34,7 +34,9 @@ struct Cold {
 
 Cold runCold(const QString& folder, lists::Measure m) {
     QProcess child;
-    child.start(QStringLiteral(QUILLORA_BENCH_COLD), {folder, QString::number(int(m))});
+    // $QUILLORA_BENCH_COLD names another build of the driver.
+    child.start(qEnvironmentVariable("QUILLORA_BENCH_COLD", QStringLiteral(QUILLORA_BENCH_COLD)),
+                {folder, QString::number(int(m))});
     if (!child.waitForFinished(-1) || child.exitCode() != 0)
         return {-1, -1};
     const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
