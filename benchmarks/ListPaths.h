@@ -27,8 +27,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -255,11 +253,16 @@ inline Run runOnce(Measure m) {
     return run;
 }
 
-// This process's peak resident memory, in bytes.
+// This process's peak resident memory, in bytes: its own high-water mark
+// (getrusage would count the parent's memory at the fork).
 inline double peakBytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) * 1024.0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() * 1024.0;
+    return -1;
 }
 
 } // namespace lists
