@@ -22,9 +22,12 @@
 
 namespace {
 
+// The archives lie in a temporary folder, or in $QUILLORA_BENCH_FOLDER, where
+// they are kept from run to run.
 QString folderFor(int n) {
-    static QTemporaryDir base;
-    return lists::prepareFolder(base.path(), n);
+    static QTemporaryDir temporary;
+    const QString base = qEnvironmentVariable("QUILLORA_BENCH_FOLDER", temporary.path());
+    return lists::prepareFolder(base, n);
 }
 
 struct Cold {
