@@ -142,17 +142,22 @@ public:
     // character these keys do not cover.
     bool appendKey(const QString& line, std::string& keys) const {
         const qsizetype n = line.size();
+        const std::size_t start = keys.size();
+        // The primaries, then a 0, lower than every rank: a line that is
+        // another's beginning comes first.
+        keys.resize(start + static_cast<std::size_t>(n) + 1);
+        char* out = keys.data() + start;
         bool accents = false;
         for (qsizetype i = 0; i < n; ++i) {
             const Weights* w = find(line[i].unicode());
-            if (!w || !w->primary)
+            if (!w || !w->primary) {
+                keys.resize(start);
                 return false;
-            keys.push_back(static_cast<char>(w->primary));
+            }
+            *out++ = static_cast<char>(w->primary);
             accents |= w->accent != 0;
         }
-        // After the primaries a 0, lower than every rank: a line that is
-        // another's beginning comes first.
-        keys.push_back('\0');
+        *out = '\0';
         if (accents)
             for (qsizetype i = 0; i < n; ++i)
                 keys.push_back(static_cast<char>(find(line[i].unicode())->accent));
