@@ -99,9 +99,8 @@ void addToSummary(Summary& summary, SummaryKind kind, const QString& key, const 
         summary.cents += cents;
 }
 
-// The year's archive in the program folder, open; created empty when missing.
-bool openYear(RecordArchive& archive) { return archive.OpenArchive(); }
-
+// The year's archive in the program folder; opening creates it empty when
+// it is missing.
 RecordArchive yearArchive(const QString& year) {
     return RecordArchive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
                          SlipRecord::Length);
@@ -121,7 +120,7 @@ Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QSt
 Summary ReadYearSummary(SummaryKind kind, const QString& year, const QString& name) {
     Summary summary;
     RecordArchive archive = yearArchive(year);
-    if (!openYear(archive))
+    if (!archive.OpenArchive())
         return summary;
     const QString key = nameKey(name);
     summary.lines.reserve(kind == SummaryKind::All ? archive.RecordCount() : 0);
@@ -188,7 +187,7 @@ QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips) {
 QList<SlipRecord> ReadYearSlips(const QString& year) {
     QList<SlipRecord> slips;
     RecordArchive archive = yearArchive(year);
-    if (openYear(archive))
+    if (archive.OpenArchive())
         archive.ReadAllRecords(slips);
     return slips;
 }
@@ -198,7 +197,7 @@ YearNames ReadYearNames(const QString& year) {
     // as RemoveDuplicateItems keeps it; the names are held once each.
     YearNames names;
     RecordArchive archive = yearArchive(year);
-    if (!openYear(archive))
+    if (!archive.OpenArchive())
         return names;
     QSet<QString> payers;
     QSet<QString> payees;
