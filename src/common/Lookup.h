@@ -341,6 +341,9 @@ private:
 
     // An archive that cannot be read gives an empty list, without a message.
     void build(const LookupModeRow<R>& mode) {
+        // The lines shown go before the new ones are built: the two lists are
+        // never held at once.
+        controls_.list->clear();
         RecordArchive file = archive();
         show(ReadLookupLines(table_, mode, file), mode.name, table_.countCaption);
     }
