@@ -68,6 +68,23 @@ R decodeRecord(const QByteArray& bytes, const std::array<FixedField<R>, N>& layo
     return record;
 }
 
+// Only the named fields of the record, at their places in the layout; the
+// others stay empty. For a list that shows a few fields of many records.
+template <class R, std::size_t N>
+R decodeRecord(const QByteArray& bytes, const std::array<FixedField<R>, N>& layout,
+               std::span<QString R::* const> fields) {
+    R record;
+    const qsizetype size = bytes.size();
+    qsizetype offset = 0;
+    for (const auto& f : layout) {
+        const qsizetype available = offset < size ? std::min<qsizetype>(f.width, size - offset) : 0;
+        if (available > 0 && std::find(fields.begin(), fields.end(), f.member) != fields.end())
+            record.*f.member = decodeField(bytes.constData() + offset, available);
+        offset += f.width;
+    }
+    return record;
+}
+
 template <class R, std::size_t N>
 QByteArray encodeRecord(const R& record, const std::array<FixedField<R>, N>& layout) {
     QByteArray bytes(recordLength(layout), Qt::Uninitialized);

@@ -23,6 +23,7 @@
 #include "common/PrintedList.h"
 #include "common/ProgramFiles.h"
 #include "common/RecordArchive.h"
+#include "common/RecordScan.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
 
@@ -49,6 +50,9 @@ struct LookupModeRow {
     QString caption;     // the button's caption
     std::function<QString(const R&, qint64)> line; // the line of record n
     std::function<bool(const R&)> lists;           // which records it lists; empty: every record
+    // The fields `line` and `lists` read: only those are decoded when the
+    // list is built. Empty: the whole record.
+    std::vector<QString R::*> fields;
 };
 
 template <class R>
@@ -92,9 +96,17 @@ std::function<QString(const R&, qint64)> KeyedLine(QString R::*key, const QStrin
     };
 }
 
+// Lines in list order: sorted as a list box sorts, and re-sorted when the
+// layout is the opening one and the table asks for it.
+template <class R>
+void OrderLookupLines(const LookupTable<R>& table, const LookupModeRow<R>& mode, QStringList& lines) {
+    SortAsListBox(lines);
+    if (&mode == &table.modes.front() && table.resortOpening)
+        table.resortOpening(lines);
+}
+
 // The lines of records 1..n (records[0] is record 1) in a layout, in list
-// order: only the records the layout lists, sorted as a list box sorts, and
-// re-sorted when the layout is the opening one and the table asks for it.
+// order: only the records the layout lists.
 template <class R>
 QStringList LookupLines(const LookupTable<R>& table, const LookupModeRow<R>& mode, const QList<R>& records) {
     QStringList lines;
@@ -105,9 +117,39 @@ QStringList LookupLines(const LookupTable<R>& table, const LookupModeRow<R>& mod
         if (!mode.lists || mode.lists(record))
             lines.append(mode.line(record, number));
     }
-    SortAsListBox(lines);
-    if (&mode == &table.modes.front() && table.resortOpening)
-        table.resortOpening(lines);
+    OrderLookupLines(table, mode, lines);
+    return lines;
+}
+
+// A record decoded for a layout: only the fields the layout reads, when the
+// record type can decode some of its fields.
+template <class R>
+R DecodeForMode(const LookupModeRow<R>& mode, const QByteArray& bytes) {
+    if constexpr (requires { R::decode(bytes, std::span<QString R::* const>()); }) {
+        if (!mode.fields.empty())
+            return R::decode(bytes, std::span<QString R::* const>(mode.fields));
+    }
+    return R::decode(bytes);
+}
+
+// The lines of the archive's records in a layout, in list order, the records
+// read and decoded a run at a time; none when the archive cannot be read.
+template <class R>
+QStringList ReadLookupLines(const LookupTable<R>& table, const LookupModeRow<R>& mode, RecordArchive& archive) {
+    QStringList lines;
+    if (!archive.IsOpen() && !archive.OpenArchive())
+        return lines;
+    lines.reserve(archive.RecordCount());
+    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64 number) {
+        const R record = DecodeForMode(mode, bytes);
+        if (!mode.lists || mode.lists(record))
+            lines.append(mode.line(record, number));
+    });
+    archive.CloseArchive();
+    if (!read)
+        return {};
+    lines.squeeze();
+    OrderLookupLines(table, mode, lines);
     return lines;
 }
 
@@ -299,13 +341,11 @@ private:
 
     // An archive that cannot be read gives an empty list, without a message.
     void build(const LookupModeRow<R>& mode) {
-        QList<R> records;
-        {
-            RecordArchive file = archive();
-            if (file.OpenArchive())
-                file.ReadAllRecords(records);
-        }
-        show(LookupLines(table_, mode, records), mode.name, table_.countCaption);
+        // The lines shown go before the new ones are built: the two lists are
+        // never held at once.
+        controls_.list->clear();
+        RecordArchive file = archive();
+        show(ReadLookupLines(table_, mode, file), mode.name, table_.countCaption);
     }
 
     const LookupTable<R>& table_;

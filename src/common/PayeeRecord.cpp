@@ -49,4 +49,8 @@ const std::array<BoxBinding<PayeeRecord>, 12> PayeeBoxes{{
 
 PayeeRecord PayeeRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
+PayeeRecord PayeeRecord::decode(const QByteArray& bytes, std::span<QString PayeeRecord::* const> fields) {
+    return decodeRecord(bytes, kLayout, fields);
+}
+
 QByteArray PayeeRecord::encode() const { return encodeRecord(*this, kLayout); }

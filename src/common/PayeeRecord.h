@@ -30,6 +30,8 @@ struct PayeeRecord {
     QString Notes;         // 600, at 253
 
     static PayeeRecord decode(const QByteArray& bytes);
+    // Only these fields; the others stay empty.
+    static PayeeRecord decode(const QByteArray& bytes, std::span<QString PayeeRecord::* const> fields);
     QByteArray encode() const;
 
     bool operator==(const PayeeRecord&) const = default;

@@ -53,4 +53,8 @@ const std::array<BoxBinding<PayerRecord>, 14> PayerBoxes{{
 
 PayerRecord PayerRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
+PayerRecord PayerRecord::decode(const QByteArray& bytes, std::span<QString PayerRecord::* const> fields) {
+    return decodeRecord(bytes, kLayout, fields);
+}
+
 QByteArray PayerRecord::encode() const { return encodeRecord(*this, kLayout); }

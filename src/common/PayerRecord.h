@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
+
 #include <array>
 
 struct PayerRecord {
@@ -32,6 +34,8 @@ struct PayerRecord {
     QString Notes;       // 600, at 264
 
     static PayerRecord decode(const QByteArray& bytes);
+    // Only these fields; the others stay empty.
+    static PayerRecord decode(const QByteArray& bytes, std::span<QString PayerRecord::* const> fields);
     QByteArray encode() const;
 
     bool operator==(const PayerRecord&) const = default;

@@ -18,6 +18,10 @@ static_assert(recordLength(kLayout) == ReasonRecord::Length);
 
 ReasonRecord ReasonRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
+ReasonRecord ReasonRecord::decode(const QByteArray& bytes, std::span<QString ReasonRecord::* const> fields) {
+    return decodeRecord(bytes, kLayout, fields);
+}
+
 QByteArray ReasonRecord::encode() const { return encodeRecord(*this, kLayout); }
 
 const std::array<BoxBinding<ReasonRecord>, 5> ReasonBoxes{{

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
+
 #include <array>
 
 struct ReasonRecord {
@@ -20,6 +22,8 @@ struct ReasonRecord {
     QString Notes;   // 1200, at 130; a line break is CR LF
 
     static ReasonRecord decode(const QByteArray& bytes);
+    // Only these fields; the others stay empty.
+    static ReasonRecord decode(const QByteArray& bytes, std::span<QString ReasonRecord::* const> fields);
     QByteArray encode() const;
 
     bool operator==(const ReasonRecord&) const = default;

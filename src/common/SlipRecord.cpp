@@ -28,6 +28,10 @@ static_assert(recordLength(kLayout) == SlipRecord::Length);
 
 SlipRecord SlipRecord::decode(const QByteArray& bytes) { return decodeRecord(bytes, kLayout); }
 
+SlipRecord SlipRecord::decode(const QByteArray& bytes, std::span<QString SlipRecord::* const> fields) {
+    return decodeRecord(bytes, kLayout, fields);
+}
+
 QByteArray SlipRecord::encode() const { return encodeRecord(*this, kLayout); }
 
 QString YearArchiveName(const QString& year) { return ProgramFiles::YearArchive(year).archive; }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
+
 
 struct SlipRecord {
     static constexpr int Length = 601;
@@ -24,6 +26,8 @@ struct SlipRecord {
     QString Notes;         // 300
 
     static SlipRecord decode(const QByteArray& bytes);
+    // Only these fields; the others stay empty.
+    static SlipRecord decode(const QByteArray& bytes, std::span<QString SlipRecord::* const> fields);
     QByteArray encode() const;
 
     bool operator==(const SlipRecord&) const = default;

@@ -99,21 +99,34 @@ public:
         QStringList printable;
         for (char16_t c = 0x20; c < 0x7F; ++c)
             printable.append(QString(QChar(c)));
+        const auto standsForItself = [](char16_t c) {
+            return QChar(c).decompositionTag() == QChar::NoDecomposition && !QChar(c).isLetter();
+        };
         for (char16_t c = 0xA1; c <= 0xFF; ++c)
-            if (QChar(c).decompositionTag() == QChar::NoDecomposition && !QChar(c).isLetter())
+            if (standsForItself(c))
+                printable.append(QString(QChar(c)));
+        // The signs of the Windows code page beyond Latin-1 (euro, dashes,
+        // quotes ...), which the archives' texts hold.
+        for (const char16_t c : kCodePageExtras)
+            if (standsForItself(c))
                 printable.append(QString(QChar(c)));
         for (const auto& [text, rank] : ranked(collator, printable))
-            table_[text[0].unicode()] = {rank, 0};
+            at(text[0].unicode()) = {rank, 0};
 
         // The accents, ranked by how the collator orders them on one letter.
         QStringList accented;
-        for (const char16_t mark : {u'\u0300', u'\u0301', u'\u0302', u'\u0303', u'\u0308', u'\u030A', u'\u0327'})
+        for (const char16_t mark :
+             {u'\u0300', u'\u0301', u'\u0302', u'\u0303', u'\u0308', u'\u030A', u'\u030C', u'\u0327'})
             accented.append(QStringLiteral("a") + QChar(mark));
         std::array<unsigned char, 0x80> accentRank{};
         for (const auto& [text, rank] : ranked(collator, accented))
             accentRank[text[1].unicode() - 0x300] = rank;
 
-        for (char16_t c = 0xA0; c <= 0xFF; ++c) {
+        std::vector<char16_t> letters;
+        for (char16_t c = 0xA0; c <= 0xFF; ++c)
+            letters.push_back(c);
+        letters.insert(letters.end(), std::begin(kCodePageExtras), std::end(kCodePageExtras));
+        for (const char16_t c : letters) {
             const QChar ch(c);
             const QString d = ch.decomposition();
             if (ch.decompositionTag() != QChar::Canonical || d.size() != 2)
@@ -121,7 +134,7 @@ public:
             const char16_t base = d[0].unicode();
             const char16_t mark = d[1].unicode();
             if (base < 0x7F && table_[base].primary && mark >= 0x300 && mark < 0x380 && accentRank[mark - 0x300])
-                table_[c] = {table_[base].primary, accentRank[mark - 0x300]};
+                at(c) = {table_[base].primary, accentRank[mark - 0x300]};
         }
     }
 
@@ -129,20 +142,25 @@ public:
     // character these keys do not cover.
     bool appendKey(const QString& line, std::string& keys) const {
         const qsizetype n = line.size();
+        const std::size_t start = keys.size();
+        // The primaries, then a 0, lower than every rank: a line that is
+        // another's beginning comes first.
+        keys.resize(start + static_cast<std::size_t>(n) + 1);
+        char* out = keys.data() + start;
         bool accents = false;
         for (qsizetype i = 0; i < n; ++i) {
-            const char16_t u = line[i].unicode();
-            if (u > 0xFF || !table_[u].primary)
+            const Weights* w = find(line[i].unicode());
+            if (!w || !w->primary) {
+                keys.resize(start);
                 return false;
-            keys.push_back(static_cast<char>(table_[u].primary));
-            accents |= table_[u].accent != 0;
+            }
+            *out++ = static_cast<char>(w->primary);
+            accents |= w->accent != 0;
         }
-        // After the primaries a 0, lower than every rank: a line that is
-        // another's beginning comes first.
-        keys.push_back('\0');
+        *out = '\0';
         if (accents)
             for (qsizetype i = 0; i < n; ++i)
-                keys.push_back(static_cast<char>(table_[line[i].unicode()].accent));
+                keys.push_back(static_cast<char>(find(line[i].unicode())->accent));
         return true;
     }
 
@@ -167,7 +185,30 @@ private:
         return out;
     }
 
+    // The characters of Windows-1252 outside Latin-1, in code order.
+    static constexpr char16_t kCodePageExtras[] = {
+        0x0152, 0x0153, 0x0160, 0x0161, 0x0178, 0x017D, 0x017E, 0x0192, 0x02C6, 0x02DC, 0x2013, 0x2014, 0x2018, 0x2019,
+        0x201A, 0x201C, 0x201D, 0x201E, 0x2020, 0x2021, 0x2022, 0x2026, 0x2030, 0x2039, 0x203A, 0x20AC, 0x2122};
+
+    Weights& at(char16_t c) {
+        if (c <= 0xFF)
+            return table_[c];
+        const auto* it = std::lower_bound(std::begin(kCodePageExtras), std::end(kCodePageExtras), c);
+        return extras_[static_cast<std::size_t>(it - std::begin(kCodePageExtras))];
+    }
+
+    // The weights of a character; nullptr for one these keys do not cover.
+    const Weights* find(char16_t c) const {
+        if (c <= 0xFF)
+            return &table_[c];
+        const auto* it = std::lower_bound(std::begin(kCodePageExtras), std::end(kCodePageExtras), c);
+        if (it == std::end(kCodePageExtras) || *it != c)
+            return nullptr;
+        return &extras_[static_cast<std::size_t>(it - std::begin(kCodePageExtras))];
+    }
+
     std::array<Weights, 0x100> table_{};
+    std::array<Weights, std::size(kCodePageExtras)> extras_{};
 };
 
 // True when the lines in this order are in the collator's order, equal lines

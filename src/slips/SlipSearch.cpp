@@ -70,6 +70,14 @@ QString SlipLine(SlipListMode mode, const SlipRecord& s, qint64 number) {
     return QString();
 }
 
+std::vector<QString SlipRecord::*> SlipLineFields(SlipListMode mode) {
+    std::vector<QString SlipRecord::*> fields{&SlipRecord::Euros, &SlipRecord::Cents, &SlipRecord::AccountNumber,
+                                              &SlipRecord::Payee1, &SlipRecord::Reason1};
+    if (mode == SlipListMode::Payer)
+        fields.push_back(&SlipRecord::Payer1);
+    return fields;
+}
+
 QStringList SlipLines(SlipListMode mode, const QList<SlipRecord>& slips) {
     const LookupTable<SlipRecord>& table = SlipLookupTable();
     return LookupLines(table, table.modes[static_cast<std::size_t>(mode)], slips);
@@ -82,7 +90,8 @@ const LookupTable<SlipRecord>& SlipLookupTable() {
             .button = button,
             .caption = QString::fromLatin1(caption),
             .line = [mode](const SlipRecord& slip, qint64 number) { return SlipLine(mode, slip, number); },
-            .lists = {}};
+            .lists = {},
+            .fields = SlipLineFields(mode)};
     };
     static const LookupTable<SlipRecord> table{
         .files = [](const QWidget&) { return ProgramFiles::YearArchive(Forms::get<frmBollettini>().lblFile->text()); },

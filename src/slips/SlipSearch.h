@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The layouts, named in the search window by their LookupMode values; in the
 // order of the lookup table's rows.
@@ -33,6 +34,10 @@ std::optional<SlipListMode> SlipListModeNamed(const QString& name);
 // The line of record `number` in the layout; the fields as the archive gives
 // them (already trimmed).
 QString SlipLine(SlipListMode mode, const SlipRecord& slip, qint64 number);
+
+// The fields a layout's lines show: the amount, account, payee and reason,
+// and the payer in its own layout.
+std::vector<QString SlipRecord::*> SlipLineFields(SlipListMode mode);
 
 // The lines of records 1..n (slips[0] is record 1) in list order: sorted as a
 // list box sorts, and for the opening layout re-sorted by whole euros.

@@ -2,6 +2,7 @@
 
 #include "common/FixedRecord.h"
 #include "common/RecordArchive.h"
+#include "common/RecordScan.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
 
@@ -11,9 +12,11 @@
 #include <QHash>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -76,21 +79,55 @@ bool SlipCents(const SlipRecord& slip, qint64& cents) {
 
 bool SameName(const QString& a, const QString& b) { return nameKey(a) == nameKey(b); }
 
+namespace {
+
+// The fields the summary lines, their total and the name filters read.
+constexpr std::array<QString SlipRecord::*, 6> kSummaryFields{&SlipRecord::Payee1, &SlipRecord::AccountNumber,
+                                                              &SlipRecord::Reason1, &SlipRecord::Euros,
+                                                              &SlipRecord::Cents, &SlipRecord::Payer1};
+
+// Adds the slip to the summary when the summary takes it; `key` is the
+// name's key.
+void addToSummary(Summary& summary, SummaryKind kind, const QString& key, const SlipRecord& slip) {
+    if (kind == SummaryKind::ByPayer && nameKey(slip.Payer1) != key)
+        return;
+    if (kind == SummaryKind::ByPayee && nameKey(slip.Payee1) != key)
+        return;
+    summary.lines << SummaryLine(kind, slip);
+    qint64 cents = 0;
+    if (SlipCents(slip, cents))
+        summary.cents += cents;
+}
+
+// The year's archive in the program folder; opening creates it empty when
+// it is missing.
+RecordArchive yearArchive(const QString& year) {
+    return RecordArchive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
+                         SlipRecord::Length);
+}
+
+} // namespace
+
 Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QString& name) {
     Summary summary;
     const QString key = nameKey(name);
     summary.lines.reserve(kind == SummaryKind::All ? slips.size() : 0);
-    for (const SlipRecord& slip : slips) {
-        if (kind == SummaryKind::ByPayer && nameKey(slip.Payer1) != key)
-            continue;
-        if (kind == SummaryKind::ByPayee && nameKey(slip.Payee1) != key)
-            continue;
-        summary.lines << SummaryLine(kind, slip);
-        qint64 cents = 0;
-        if (SlipCents(slip, cents))
-            summary.cents += cents;
-    }
+    for (const SlipRecord& slip : slips)
+        addToSummary(summary, kind, key, slip);
     return summary;
+}
+
+Summary ReadYearSummary(SummaryKind kind, const QString& year, const QString& name) {
+    Summary summary;
+    RecordArchive archive = yearArchive(year);
+    if (!archive.OpenArchive())
+        return summary;
+    const QString key = nameKey(name);
+    summary.lines.reserve(kind == SummaryKind::All ? archive.RecordCount() : 0);
+    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64) {
+        addToSummary(summary, kind, key, SlipRecord::decode(bytes, kSummaryFields));
+    });
+    return read ? summary : Summary();
 }
 
 QString FormatCents(qint64 cents, const QString& decimalSeparator) {
@@ -127,10 +164,15 @@ void RemoveDuplicateItems(QComboBox* list, bool repeat) {
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     RemoveDuplicateItems(items, repeat);
-    SortAsListBox(items);
+    SetNameEntries(list, items);
+}
+
+void SetNameEntries(QComboBox* list, QStringList names) {
+    RemoveDuplicateItems(names);
+    SortAsListBox(names);
     const QSignalBlocker quiet(list);
     list->clear();
-    list->addItems(items);
+    list->addItems(names);
     list->setCurrentIndex(-1);
 }
 
@@ -144,11 +186,36 @@ QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips) {
 
 QList<SlipRecord> ReadYearSlips(const QString& year) {
     QList<SlipRecord> slips;
-    RecordArchive archive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
-                          SlipRecord::Length);
+    RecordArchive archive = yearArchive(year);
     if (archive.OpenArchive())
         archive.ReadAllRecords(slips);
     return slips;
+}
+
+YearNames ReadYearNames(const QString& year) {
+    // Of each group of the same name only the first in file order is kept,
+    // as RemoveDuplicateItems keeps it; the names are held once each.
+    YearNames names;
+    RecordArchive archive = yearArchive(year);
+    if (!archive.OpenArchive())
+        return names;
+    QSet<QString> payers;
+    QSet<QString> payees;
+    const auto keep = [](QStringList& kept, QSet<QString>& seen, const QString& name) {
+        const QString trimmed = trimBlanks(name).toString();
+        const QString key = trimmed.toLower();
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            kept << trimmed;
+        }
+    };
+    constexpr std::array<QString SlipRecord::*, 2> kNames{&SlipRecord::Payer1, &SlipRecord::Payee1};
+    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64) {
+        const SlipRecord slip = SlipRecord::decode(bytes, kNames);
+        keep(names.payers, payers, slip.Payer1);
+        keep(names.payees, payees, slip.Payee1);
+    });
+    return read ? names : YearNames();
 }
 
 int FitListHorizontalExtent(QListWidget* list) {

@@ -40,6 +40,11 @@ struct Summary {
 // the same name as `name`, ByPayee those whose Payee1 is.
 Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QString& name = QString());
 
+// The same summary read from the year's archive in the program folder, each
+// slip decoded only as far as the summary reads it; an empty summary when
+// the archive cannot be opened or read.
+Summary ReadYearSummary(SummaryKind kind, const QString& year, const QString& name = QString());
+
 // A total in cents as euros: the digits, the decimal separator and two cent
 // digits, without grouping ("0,00", "1234,50").
 QString FormatCents(qint64 cents, const QString& decimalSeparator);
@@ -55,6 +60,10 @@ void RemoveDuplicateItems(QStringList& items, bool repeat = true);
 // box lists them (without regard to case).
 void RemoveDuplicateItems(QComboBox* list, bool repeat = true);
 
+// The names as the summary window offers them: one entry of every group of
+// the same name, listed as a sorted list box lists them; no entry current.
+void SetNameEntries(QComboBox* list, QStringList names);
+
 // The trimmed Payer1 (ByPayer) or Payee1 (ByPayee) of every slip, blank names
 // included, in file order.
 QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips);
@@ -62,6 +71,15 @@ QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips);
 // The year's slips from its archive in the program folder ("<year>.ccp"),
 // created empty when missing; none when it cannot be opened or read.
 QList<SlipRecord> ReadYearSlips(const QString& year);
+
+// The year's trimmed payer and payee names, one of every group of the same
+// name (the first in file order), blank names included; none when the
+// archive cannot be opened or read.
+struct YearNames {
+    QStringList payers;
+    QStringList payees;
+};
+YearNames ReadYearNames(const QString& year);
 
 // Lets the list scroll sideways over its widest line: the widest line in the
 // list's font plus the width of a vertical scroll bar; 0 for an empty list.

@@ -221,13 +221,10 @@ void frmRiepiloghi::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------- the choice page
 
 void frmRiepiloghi::Form_Activate() {
-    txtPagatore->clear();
-    txtBeneficiario->clear();
-    const QList<SlipRecord> slips = ReadYearSlips(year());
-    txtPagatore->addItems(SlipNames(SummaryKind::ByPayer, slips));
-    txtBeneficiario->addItems(SlipNames(SummaryKind::ByPayee, slips));
-    RemoveDuplicateItems(txtPagatore, true);
-    RemoveDuplicateItems(txtBeneficiario, true);
+    // Duplicates go before the names reach the lists, which are filled once.
+    const YearNames names = ReadYearNames(year());
+    SetNameEntries(txtPagatore, names.payers);
+    SetNameEntries(txtBeneficiario, names.payees);
 }
 
 void frmRiepiloghi::setAvantiEnabled(bool on) {
@@ -302,7 +299,7 @@ void frmRiepiloghi::cmdEsci_Click() {
 
 void frmRiepiloghi::showSummary(SummaryKind kind, const QString& name, const QString& title) {
     lstRiepilogo->clear();
-    const Summary summary = BuildSummary(kind, ReadYearSlips(year()), name);
+    const Summary summary = ReadYearSummary(kind, year(), name);
     FillList(lstRiepilogo, summary.lines);
     lblTitolo->setText(title);
     lblNumVers->setText(QString::number(lstRiepilogo->count()) + QStringLiteral(" versamenti eseguiti"));

@@ -14,7 +14,9 @@
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 
+#include <QAccessible>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QTest>
 
@@ -44,18 +46,21 @@ const LookupTable<NoteRecord>& NoteTable() {
                    .caption = {},
                    .line = [](const NoteRecord& r,
                               qint64 n) { return JoinedLine({r.Name, u"  -  ", r.Code, RecordTail(n)}); },
-                   .lists = {}},
+                   .lists = {},
+                   .fields = {}},
                   {.name = QStringLiteral("cc"),
                    .button = "cmdCategoria",
                    .caption = QStringLiteral("Codice"),
                    .line = [](const NoteRecord& r,
                               qint64 n) { return JoinedLine({r.Code, u" (C)  -  ", r.Name, RecordTail(n)}); },
-                   .lists = WhenFilled(&NoteRecord::Code)},
+                   .lists = WhenFilled(&NoteRecord::Code),
+                   .fields = {}},
                   {.name = QStringLiteral("nn"),
                    .button = "cmdDescrizione",
                    .caption = QStringLiteral("Nome"),
                    .line = [](const NoteRecord& r, qint64 n) { return JoinedLine({r.Name, RecordTail(n)}); },
-                   .lists = {}}},
+                   .lists = {},
+                   .fields = {}}},
         .resortOpening = {},
         .printPrompt = QStringLiteral("Stampa elenco note"),
         .printPage = QStringLiteral("Elenco note"),
@@ -293,6 +298,51 @@ TYPED_TEST(LookupDesign, OpensOnTheFirstLayoutWithEveryRecordOnceAndAllButtonsEn
         EXPECT_EQ(w.buttons[i]->objectName(), QString::fromLatin1(this->table.modes[i + 1].button));
     }
     EXPECT_EQ(w.lookup->modeButtons(), w.buttons);
+}
+
+// Records with every field filled, from the code page's letters and signs
+// (accents, the euro, dashes, quotes) and blanks: each layout, built from the
+// fields it decodes, shows the lines of the whole records in their order,
+// each line one item that accessibility tools read.
+TYPED_TEST(LookupDesign, EveryLayoutShowsTheLinesOfTheWholeRecordsEachAnAccessibleItem) {
+    using R = typename TestFixture::R;
+    const QByteArray alphabet("AZaz09 .,'-\xE0\xE9\xC8\x80\x96\x92\x93\x8A\x9A    ");
+    QRandomGenerator random(5);
+    QByteArray bytes;
+    for (int n = 0; n < 40; ++n)
+        for (int i = 0; i < R::Length; ++i)
+            bytes += alphabet[random.bounded(int(alphabet.size()))];
+    {
+        QFile file(this->tp.path(TypeParam::archive()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QList<R> whole;
+    for (int n = 0; n < 40; ++n)
+        whole.append(R::decode(bytes.mid(qsizetype(n) * R::Length, R::Length)));
+
+    for (std::size_t m = 0; m < this->table.modes.size(); ++m) {
+        // A window per layout: without a screen reader running, nothing
+        // tells an accessible list that its items changed.
+        auto& w = this->open();
+        const auto& mode = this->table.modes[m];
+        if (m > 0)
+            w.buttons[m - 1]->click();
+        const QStringList lines = ListLines(*w.list);
+        EXPECT_EQ(lines, LookupLines(this->table, mode, whole)) << mode.name.toStdString();
+
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.list);
+        ASSERT_TRUE(list);
+        EXPECT_EQ(list->role(), QAccessible::List);
+        ASSERT_EQ(list->childCount(), lines.size());
+        for (int row = 0; row < lines.size(); row += 7) {
+            QAccessibleInterface* item = list->child(row);
+            ASSERT_TRUE(item);
+            EXPECT_EQ(item->role(), QAccessible::ListItem);
+            EXPECT_EQ(item->text(QAccessible::Name), lines[row]);
+        }
+        w.Unload();
+    }
 }
 
 TYPED_TEST(LookupDesign, EachModeButtonListsItsRecordsAndIsTheOneDisabled) {

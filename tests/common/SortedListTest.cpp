@@ -36,11 +36,13 @@ QStringList randomLines(QRandomGenerator& random, const QString& alphabet, int c
 TEST(SortedList, OrderIsTheLocaleCollationWithoutCase) {
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     QRandomGenerator random(7);
-    // Plain text; accented letters; characters the quick keys leave to the
-    // collator (the euro sign, ligatures, a tab).
+    // Plain text; accented letters; the code page's signs and letters beyond
+    // Latin-1, as reason and slip lines hold them; characters the quick keys
+    // leave to the collator (ligatures, a tab).
     const QString alphabets[] = {
         QStringLiteral("aAbB zZ019,.-:[]/'"),
         QString::fromUtf8("aAàÀeEéÈèoòÒçC u,0°£§«"),
+        QString::fromUtf8("aAe€–—‘’“”•‰‹ŠšŽžŸ sSzZ-,1"),
         QString::fromUtf8("aAe€ŒœßÆ\t -1"),
     };
     for (const QString& alphabet : alphabets)

@@ -148,6 +148,54 @@ TEST(SummaryNames, ComeTrimmedInFileOrder) {
               (QStringList{"ACEA", "ENEL ENERGIA", "COMUNE DI ROMA", "ENEL ENERGIA"}));
 }
 
+// The window's name lists, read from the archive with the duplicates gone
+// before the lists are filled, hold what filling them with every slip's name
+// and then removing the duplicates gave: the same entries (which spelling of
+// a name stays, blanks, accents, the code page's signs), in the same order.
+TEST(SummaryNames, FromTheArchiveAreTheEntriesOfTheWholeListDeduplicated) {
+    TestPlatform tp;
+    QList<SlipRecord> slips = fourSlips();
+    for (const char* name : {"rossi mario", "  Àlfa Bèta ", "ÀLFA BÈTA", "", "D’ANGELO – €", "d’angelo – €", "Zeta",
+                             "alfa beta", "ROSSI MARIO"}) {
+        SlipRecord s = fourSlips()[1];
+        s.Payer1 = QString::fromUtf8(name);
+        s.Payee1 = QString::fromUtf8(name).toUpper();
+        slips << s;
+    }
+    writeArchive(tp, "2026", slips);
+    const QList<SlipRecord> read = ReadYearSlips("2026");
+    const YearNames names = ReadYearNames("2026");
+    for (SummaryKind kind : {SummaryKind::ByPayer, SummaryKind::ByPayee}) {
+        QComboBox whole;
+        whole.addItems(SlipNames(kind, read));
+        RemoveDuplicateItems(&whole);
+        QComboBox once;
+        once.addItem("left over");
+        SetNameEntries(&once, kind == SummaryKind::ByPayer ? names.payers : names.payees);
+        ASSERT_EQ(once.count(), whole.count());
+        for (int i = 0; i < whole.count(); ++i)
+            EXPECT_EQ(once.itemText(i), whole.itemText(i)) << i;
+        EXPECT_EQ(once.currentIndex(), -1);
+    }
+}
+
+// Each summary read from the archive, decoding only the fields it shows, is
+// the summary of the whole slips.
+TEST(SummaryArchive, ASummaryReadFromTheArchiveIsTheSummaryOfTheWholeSlips) {
+    TestPlatform tp;
+    writeArchive(tp, "2026", fourSlips(), QByteArray(17, 'x'));
+    const QList<SlipRecord> slips = ReadYearSlips("2026");
+    for (const auto& [kind, name] : {std::pair{SummaryKind::All, QString()}, {SummaryKind::ByPayer, QString("bianchi anna")},
+                                     {SummaryKind::ByPayee, QString(" ENEL ENERGIA")}}) {
+        const Summary whole = BuildSummary(kind, slips, name);
+        const Summary read = ReadYearSummary(kind, "2026", name);
+        EXPECT_EQ(read.lines, whole.lines);
+        EXPECT_EQ(read.cents, whole.cents);
+        EXPECT_FALSE(read.lines.isEmpty());
+    }
+    EXPECT_TRUE(ReadYearSummary(SummaryKind::All, "2031").lines.isEmpty());
+}
+
 // ------------------------------------------------------------ the archive
 
 TEST(SummaryArchive, AMissingArchiveIsCreatedEmptyAndATrailingPartIsIgnored) {

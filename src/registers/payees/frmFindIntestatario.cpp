@@ -12,6 +12,11 @@ std::function<QString(const PayeeRecord&, qint64)> keyedLine(QString PayeeRecord
     return KeyedLine<PayeeRecord>(key, tag, &PayeeRecord::Payee1, &PayeeRecord::Payee2);
 }
 
+// What a key layout reads.
+std::vector<QString PayeeRecord::*> keyedFields(QString PayeeRecord::*key) {
+    return {key, &PayeeRecord::Payee1, &PayeeRecord::Payee2};
+}
+
 // The slip form's payee block; the account number only when the payee has one.
 const std::array<ImportBinding<PayeeRecord>, 3> kSlipImport{{
     {"txtIntestatario01", &PayeeRecord::Payee1},
@@ -29,16 +34,20 @@ const LookupTable<PayeeRecord>& PayeeLookupTable() {
                        return JoinedLine(
                            {p.Payee1, u" ", p.Payee2, u"  -  C/C n. ", p.AccountNumber, RecordTail(n)});
                    },
-                   {}},
+                   {},
+                   {&PayeeRecord::Payee1, &PayeeRecord::Payee2, &PayeeRecord::AccountNumber}},
                   {QStringLiteral("cc"), "cmdCategoria", QStringLiteral("C/C"),
                    keyedLine(&PayeeRecord::AccountNumber, QStringLiteral(" (C/C)  -  ")),
-                   WhenFilled(&PayeeRecord::AccountNumber)},
+                   WhenFilled(&PayeeRecord::AccountNumber),
+                   keyedFields(&PayeeRecord::AccountNumber)},
                   {QStringLiteral("pi"), "cmdDescrizione", QStringLiteral("P. IVA"),
                    keyedLine(&PayeeRecord::VatNumber, QStringLiteral(" (P.IVA)  -  ")),
-                   WhenFilled(&PayeeRecord::VatNumber)},
+                   WhenFilled(&PayeeRecord::VatNumber),
+                   keyedFields(&PayeeRecord::VatNumber)},
                   {QStringLiteral("cf"), "cmdPagamento", QStringLiteral("Cod. fiscale"),
                    keyedLine(&PayeeRecord::TaxCode, QStringLiteral(" (C.F.)  -  ")),
-                   WhenFilled(&PayeeRecord::TaxCode)}},
+                   WhenFilled(&PayeeRecord::TaxCode),
+                   keyedFields(&PayeeRecord::TaxCode)}},
         .resortOpening = {},
         .printPrompt = QStringLiteral("Stampa elenco intestatari"),
         .printPage = QStringLiteral("Elenco intestatari"),

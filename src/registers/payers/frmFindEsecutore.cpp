@@ -15,6 +15,11 @@ std::function<QString(const PayerRecord&, qint64)> keyedLine(QString PayerRecord
     return KeyedLine<PayerRecord>(key, tag, &PayerRecord::Payer1, &PayerRecord::Payer2);
 }
 
+// What a key layout reads.
+std::vector<QString PayerRecord::*> keyedFields(QString PayerRecord::*key) {
+    return {key, &PayerRecord::Payer1, &PayerRecord::Payer2};
+}
+
 // The slip form's payer block, every box whatever its value.
 const std::array<ImportBinding<PayerRecord>, 5> kSlipImport{{
     {"txtMittente01", &PayerRecord::Payer1},
@@ -33,16 +38,20 @@ const LookupTable<PayerRecord>& PayerLookupTable() {
                    [](const PayerRecord& p, qint64 n) {
                        return JoinedLine({p.Payer1, u" ", p.Payer2, u"  -  ", p.Town, RecordTail(n)});
                    },
-                   {}},
+                   {},
+                   {&PayerRecord::Payer1, &PayerRecord::Payer2, &PayerRecord::Town}},
                   // The town has no tag of its own.
                   {QStringLiteral("cc"), "cmdCategoria", QString::fromUtf8("Località"),
-                   keyedLine(&PayerRecord::Town, QStringLiteral("  -  ")), WhenFilled(&PayerRecord::Town)},
+                   keyedLine(&PayerRecord::Town, QStringLiteral("  -  ")), WhenFilled(&PayerRecord::Town),
+                   keyedFields(&PayerRecord::Town)},
                   {QStringLiteral("pi"), "cmdDescrizione", QStringLiteral("P. IVA"),
                    keyedLine(&PayerRecord::VatNumber, QStringLiteral(" (P.IVA)  -  ")),
-                   WhenFilled(&PayerRecord::VatNumber)},
+                   WhenFilled(&PayerRecord::VatNumber),
+                   keyedFields(&PayerRecord::VatNumber)},
                   {QStringLiteral("cf"), "cmdPagamento", QStringLiteral("Cod. fiscale"),
                    keyedLine(&PayerRecord::TaxCode, QStringLiteral(" (C.F.)  -  ")),
-                   WhenFilled(&PayerRecord::TaxCode)}},
+                   WhenFilled(&PayerRecord::TaxCode),
+                   keyedFields(&PayerRecord::TaxCode)}},
         .resortOpening = {},
         .printPrompt = QStringLiteral("Stampa elenco esecutori"),
         .printPage = QStringLiteral("Elenco esecutori"),

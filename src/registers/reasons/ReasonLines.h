@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace ReasonLines {
 
 // "<Reason1> <Reason2>  -  € <Euros>,<Cents>  [ Rec. <n> ]", every record.
@@ -20,6 +22,10 @@ QString ByReason1(const ReasonRecord& record, qint64 number);
 QString ByReason2(const ReasonRecord& record, qint64 number);
 // "<Euros>,<Cents> euro  -  <Reason1> <Reason2>  [ Rec. <n> ]", records with euros.
 QString ByAmount(const ReasonRecord& record, qint64 number);
+
+// The fields the four layouts read: every field but the notes.
+inline const std::vector<QString ReasonRecord::*> Shown{&ReasonRecord::Reason1, &ReasonRecord::Reason2,
+                                                       &ReasonRecord::Euros, &ReasonRecord::Cents};
 
 bool Every(const ReasonRecord& record);
 bool HasReason2(const ReasonRecord& record);

@@ -27,13 +27,13 @@ const std::array<ImportBinding<ReasonRecord>, 4> kSlipImport{{
 const LookupTable<ReasonRecord>& ReasonLookupTable() {
     static const LookupTable<ReasonRecord> table{
         .files = [](const QWidget&) { return ProgramFiles::Reasons; },
-        .modes = {{QStringLiteral("carica"), nullptr, QString(), &ReasonLines::Full, {}},
+        .modes = {{QStringLiteral("carica"), nullptr, QString(), &ReasonLines::Full, {}, ReasonLines::Shown},
                   {QStringLiteral("desc01"), "cmdCategoria", QStringLiteral("Descriz. 1"), &ReasonLines::ByReason1,
-                   {}},
+                   {}, ReasonLines::Shown},
                   {QStringLiteral("desc02"), "cmdDescrizione", QStringLiteral("Descriz. 2"), &ReasonLines::ByReason2,
-                   &ReasonLines::HasReason2},
+                   &ReasonLines::HasReason2, ReasonLines::Shown},
                   {QStringLiteral("importo"), "cmdPagamento", QStringLiteral("Importo"), &ReasonLines::ByAmount,
-                   &ReasonLines::HasEuros}},
+                   &ReasonLines::HasEuros, ReasonLines::Shown}},
         .resortOpening = {},
         .printPrompt = QStringLiteral("Stampa elenco causali"),
         .printPage = QStringLiteral("Elenco causali"),
