@@ -79,7 +79,7 @@ TEST_F(PayeeCard, TheSlipFormExportFillsANewCardThatSavesAsANewRecord) {
     slip.txtIntestatario01->setText(QStringLiteral("  VERDI SPA "));
     slip.txtIntestatario02->setText(QStringLiteral("UFFICIO"));
     slip.txtCC->setText(QStringLiteral("555"));
-    tp.modal.expect("frmIntestatari", [this](QWidget& w) {
+    tp.modal.expect("frmIntestatari", [](QWidget& w) {
         auto& c = static_cast<frmIntestatari&>(w);
         EXPECT_EQ(c.txtIntestatario01->text(), QStringLiteral("VERDI SPA"));
         EXPECT_EQ(c.txtCC->text(), QStringLiteral("555"));

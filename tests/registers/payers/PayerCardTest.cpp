@@ -132,7 +132,7 @@ TEST_F(PayerCard, TheSlipFormExportFillsTheFiveBoxesOfANewCardThatSavesAsANewPay
     slip.txtVia->setText(QStringLiteral("VIA PO 3"));
     slip.txtCAP->setText(QStringLiteral("10100"));
     slip.txtLuogo->setText(QStringLiteral("TORINO "));
-    tp.modal.expect("frmEsecutori", [this](QWidget& w) {
+    tp.modal.expect("frmEsecutori", [](QWidget& w) {
         auto& c = static_cast<frmEsecutori&>(w);
         EXPECT_EQ(c.txtMittente01->text(), QStringLiteral("VERDI SPA"));
         EXPECT_EQ(c.txtMittente02->text(), QString());
