@@ -53,7 +53,7 @@ private:
     std::function<void(Qt::MouseButtons, QPoint)> mouseMove_;
 };
 
-using Order = std::vector<qsizetype>;
+using Order = LineOrder;
 
 // The positions of the lines in the order of their keys; equal keys keep
 // their order.
@@ -65,14 +65,6 @@ Order orderByKeys(const std::vector<Key>& keys, Less less) {
         return less(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
     });
     return order;
-}
-
-void applyOrder(QStringList& lines, const Order& order) {
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (qsizetype i : order)
-        sorted.append(std::move(lines[i]));
-    lines = std::move(sorted);
 }
 
 // The text with its case folded; plain ASCII takes the short way.
@@ -335,7 +327,8 @@ std::optional<ByteKeySort::Sorted> orderByByteKeys(const QStringList& lines, App
     qsizetype characters = 0;
     for (const QString& line : lines)
         characters += line.size() + 1;
-    buffer.reserve(static_cast<std::size_t>(characters));
+    // Room for a few accents too: growing the buffer would copy it whole.
+    buffer.reserve(static_cast<std::size_t>(characters + characters / 4));
     std::vector<std::size_t> ends;
     ends.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines) {
@@ -357,7 +350,7 @@ bool collatorFindsTiesEqual(const QCollator& collator, const QStringList& lines,
 
 // The C locale's order: the characters' codes, case folded. Lines of Latin-1
 // characters whose folded form stays in Latin-1 are keyed a byte a character.
-void sortFolded(QStringList& lines) {
+Order orderFolded(const QStringList& lines) {
     const auto latin1 = [](const QString& line, std::string& buffer) {
         for (const QChar c : line) {
             const char16_t u = c.unicode();
@@ -369,47 +362,50 @@ void sortFolded(QStringList& lines) {
         buffer.push_back('\0'); // a line comes before the longer lines it begins
         return true;
     };
-    if (const auto sorted = orderByByteKeys(lines, latin1)) {
-        applyOrder(lines, sorted->order);
-        return;
-    }
+    if (auto sorted = orderByByteKeys(lines, latin1))
+        return std::move(sorted->order);
     std::vector<QString> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : std::as_const(lines))
+    for (const QString& line : lines)
         keys.push_back(folded(line));
-    applyOrder(lines, orderByKeys(keys, std::less<>()));
+    return orderByKeys(keys, std::less<>());
 }
 
-void sortCollated(QStringList& lines, const QLocale& locale) {
+Order orderCollated(const QStringList& lines, const QLocale& locale) {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const QuickKeys quick(collator);
-    const auto sorted = orderByByteKeys(
+    auto sorted = orderByByteKeys(
         lines, [&quick](const QString& line, std::string& buffer) { return quick.appendKey(line, buffer); });
-    if (sorted && collatorFindsTiesEqual(collator, lines, *sorted)) {
-        applyOrder(lines, sorted->order);
-        return;
-    }
+    if (sorted && collatorFindsTiesEqual(collator, lines, *sorted))
+        return std::move(sorted->order);
     // One full sort key per line, compared many times: far cheaper than
     // collating the texts at every comparison.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : std::as_const(lines))
+    for (const QString& line : lines)
         keys.push_back(collator.sortKey(line));
-    applyOrder(lines, orderByKeys(keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) {
-                   return a.compare(b) < 0;
-               }));
+    return orderByKeys(keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; });
 }
 
 } // namespace
 
 void SortAsListBox(QStringList& lines) { SortAsListBox(lines, QLocale::system()); }
 
-void SortAsListBox(QStringList& lines, const QLocale& locale) {
-    if (locale.language() == QLocale::C)
-        sortFolded(lines);
-    else
-        sortCollated(lines, locale);
+void SortAsListBox(QStringList& lines, const QLocale& locale) { ApplyLineOrder(lines, ListBoxOrder(lines, locale)); }
+
+LineOrder ListBoxOrder(const QStringList& lines) { return ListBoxOrder(lines, QLocale::system()); }
+
+LineOrder ListBoxOrder(const QStringList& lines, const QLocale& locale) {
+    return locale.language() == QLocale::C ? orderFolded(lines) : orderCollated(lines, locale);
+}
+
+void ApplyLineOrder(QStringList& lines, const LineOrder& order) {
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (qsizetype i : order)
+        sorted.append(std::move(lines[i]));
+    lines = std::move(sorted);
 }
 
 void FillList(QListWidget* list, const QStringList& lines) {
