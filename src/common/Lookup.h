@@ -61,8 +61,9 @@ struct LookupTable {
     std::function<ArchiveFiles(const QWidget& window)> files;
     // The layouts; the first is the one every opening shows.
     std::vector<LookupModeRow<R>> modes;
-    // Run after the list-box order on the opening layout only; empty: none.
-    std::function<void(QStringList&)> resortOpening;
+    // Run after the list-box order on the opening layout only: reorders
+    // `order`, the lines' list-box order; empty: none.
+    std::function<void(const QStringList& lines, LineOrder& order)> resortOpening;
     // The print: PrintLookupList with these titles, unless `printLayout` is set.
     QString printPrompt;
     QString printPage;
@@ -100,9 +101,10 @@ std::function<QString(const R&, qint64)> KeyedLine(QString R::*key, const QStrin
 // layout is the opening one and the table asks for it.
 template <class R>
 void OrderLookupLines(const LookupTable<R>& table, const LookupModeRow<R>& mode, QStringList& lines) {
-    SortAsListBox(lines);
+    LineOrder order = ListBoxOrder(lines);
     if (&mode == &table.modes.front() && table.resortOpening)
-        table.resortOpening(lines);
+        table.resortOpening(lines, order);
+    ApplyLineOrder(lines, order);
 }
 
 // The lines of records 1..n (records[0] is record 1) in a layout, in list

@@ -9,10 +9,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -51,7 +53,7 @@ private:
     std::function<void(Qt::MouseButtons, QPoint)> mouseMove_;
 };
 
-using Order = std::vector<qsizetype>;
+using Order = LineOrder;
 
 // The positions of the lines in the order of their keys; equal keys keep
 // their order.
@@ -63,14 +65,6 @@ Order orderByKeys(const std::vector<Key>& keys, Less less) {
         return less(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
     });
     return order;
-}
-
-void applyOrder(QStringList& lines, const Order& order) {
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (qsizetype i : order)
-        sorted.append(std::move(lines[i]));
-    lines = std::move(sorted);
 }
 
 // The text with its case folded; plain ASCII takes the short way.
@@ -89,8 +83,15 @@ QString folded(const QString& text) {
 // the primary weights of the whole line first (a character's rank, case
 // ignored; an accented letter counts as its base letter), then, when the line
 // has any, its accents. They compare as plain bytes and cost a fraction of
-// the collator's full keys. The order they give is checked against the
-// collator afterwards, so a line they misjudge costs time, never order.
+// the collator's full keys.
+//
+// Every character they cover collates as one primary weight, plus at most one
+// accent on a letter: no expansions (no compatibility decompositions, no
+// ligatures), no contractions, no ignorable characters. For such lines the
+// collator's order without case is the keys' order: the primaries compared
+// character by character, a line that is another's beginning first, then the
+// accents character by character, a letter without one below every accent.
+// Lines whose keys are equal must collate equal too, which is checked.
 class QuickKeys {
 public:
     explicit QuickKeys(const QCollator& collator) {
@@ -140,27 +141,43 @@ public:
 
     // Appends the line's key to `keys`; false when the line holds a
     // character these keys do not cover.
+    //
+    // The primaries come first, then a 0, lower than every rank: a line that
+    // is another's beginning comes first. The accents follow as the list of
+    // the accented positions, each as two bytes, 0xFFFF less the position,
+    // and its accent's rank. A line with fewer accents (all others none)
+    // compares as the dense accents would: where two lists first differ, the
+    // earlier position holds an accent where the other line has none, so it
+    // must be the greater, as the reversed position makes it; a list that
+    // ends first is lower, as a line with no further accents is.
     bool appendKey(const QString& line, std::string& keys) const {
         const qsizetype n = line.size();
+        if (n >= 0xFFFF)
+            return false;
         const std::size_t start = keys.size();
-        // The primaries, then a 0, lower than every rank: a line that is
-        // another's beginning comes first.
         keys.resize(start + static_cast<std::size_t>(n) + 1);
         char* out = keys.data() + start;
-        bool accents = false;
+        const char16_t* in = reinterpret_cast<const char16_t*>(line.utf16());
+        qsizetype firstAccent = -1;
         for (qsizetype i = 0; i < n; ++i) {
-            const Weights* w = find(line[i].unicode());
-            if (!w || !w->primary) {
+            const Weights w = weights(in[i]);
+            if (!w.primary) {
                 keys.resize(start);
                 return false;
             }
-            *out++ = static_cast<char>(w->primary);
-            accents |= w->accent != 0;
+            out[i] = static_cast<char>(w.primary);
+            if (w.accent && firstAccent < 0)
+                firstAccent = i;
         }
-        *out = '\0';
-        if (accents)
-            for (qsizetype i = 0; i < n; ++i)
-                keys.push_back(static_cast<char>(find(line[i].unicode())->accent));
+        out[n] = '\0';
+        if (firstAccent >= 0)
+            for (qsizetype i = firstAccent; i < n; ++i)
+                if (const unsigned char accent = weights(in[i]).accent) {
+                    const auto position = static_cast<unsigned>(0xFFFF - i);
+                    keys.push_back(static_cast<char>(position >> 8));
+                    keys.push_back(static_cast<char>(position & 0xFF));
+                    keys.push_back(static_cast<char>(accent));
+                }
         return true;
     }
 
@@ -197,40 +214,121 @@ private:
         return extras_[static_cast<std::size_t>(it - std::begin(kCodePageExtras))];
     }
 
-    // The weights of a character; nullptr for one these keys do not cover.
-    const Weights* find(char16_t c) const {
+    // The weights of a character; a primary of 0 for one these keys do not
+    // cover.
+    Weights weights(char16_t c) const {
         if (c <= 0xFF)
-            return &table_[c];
+            return table_[c];
         const auto* it = std::lower_bound(std::begin(kCodePageExtras), std::end(kCodePageExtras), c);
         if (it == std::end(kCodePageExtras) || *it != c)
-            return nullptr;
-        return &extras_[static_cast<std::size_t>(it - std::begin(kCodePageExtras))];
+            return {};
+        return extras_[static_cast<std::size_t>(it - std::begin(kCodePageExtras))];
     }
 
     std::array<Weights, 0x100> table_{};
     std::array<Weights, std::size(kCodePageExtras)> extras_{};
 };
 
-// True when the lines in this order are in the collator's order, equal lines
-// in their first order.
-bool collatorAgrees(const QCollator& collator, const QStringList& lines, const Order& order) {
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        const int c = collator.compare(lines[order[i - 1]], lines[order[i]]);
-        if (c > 0 || (c == 0 && order[i - 1] > order[i]))
-            return false;
+// Byte keys back to back in one buffer, sorted: each entry holds the next
+// eight bytes of its key from the depth reached, so a sort compares integers,
+// and only entries equal so far look further into their keys, eight bytes at
+// a time. Equal keys keep the order of their lines.
+class ByteKeySort {
+public:
+    struct Sorted {
+        Order order;
+        // tiedWithPrevious[i]: the key of order[i] equals the key of order[i - 1].
+        std::vector<char> tiedWithPrevious;
+    };
+
+    ByteKeySort(const std::string& buffer, const std::vector<std::size_t>& ends) : buffer_(buffer) {
+        entries_.reserve(ends.size());
+        std::size_t begin = 0;
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            entries_.push_back({0, begin, ends[i] - begin, static_cast<std::uint32_t>(i), 0});
+            begin = ends[i];
+        }
+        tied_.assign(ends.size(), 0);
     }
-    return true;
-}
+
+    Sorted run() {
+        sortFrom(0, entries_.size(), 0);
+        Sorted sorted;
+        sorted.order.reserve(entries_.size());
+        for (const Entry& e : entries_)
+            sorted.order.push_back(e.line);
+        sorted.tiedWithPrevious = std::move(tied_);
+        return sorted;
+    }
+
+private:
+    struct Entry {
+        std::uint64_t window; // the key's bytes from the depth, big-endian, zeros after its end
+        std::size_t begin;
+        std::size_t length;
+        std::uint32_t line;
+        std::uint8_t left; // the key's bytes in the window, at most 8
+    };
+
+    void load(Entry& e, std::size_t depth) const {
+        const std::size_t remaining = e.length > depth ? e.length - depth : 0;
+        e.left = static_cast<std::uint8_t>(std::min<std::size_t>(remaining, 8));
+        const auto* bytes = reinterpret_cast<const unsigned char*>(buffer_.data() + e.begin + depth);
+        std::uint64_t window = 0;
+        if (e.left == 8) {
+            std::memcpy(&window, bytes, 8);
+            if constexpr (std::endian::native == std::endian::little)
+                window = __builtin_bswap64(window);
+        } else {
+            for (std::size_t k = 0; k < e.left; ++k)
+                window |= std::uint64_t(bytes[k]) << (56 - 8 * k);
+        }
+        e.window = window;
+    }
+
+    // Sorts entries [first, last), equal in their first `depth` key bytes.
+    void sortFrom(std::size_t first, std::size_t last, std::size_t depth) {
+        for (std::size_t i = first; i < last; ++i)
+            load(entries_[i], depth);
+        // A key that ends within the window is lower than the longer keys
+        // whose window it matches: it is their beginning.
+        std::sort(entries_.begin() + std::ptrdiff_t(first), entries_.begin() + std::ptrdiff_t(last),
+                  [](const Entry& a, const Entry& b) {
+                      if (a.window != b.window)
+                          return a.window < b.window;
+                      if (a.left != b.left)
+                          return a.left < b.left;
+                      return a.line < b.line;
+                  });
+        for (std::size_t i = first; i < last;) {
+            std::size_t j = i + 1;
+            while (j < last && entries_[j].window == entries_[i].window && entries_[j].left == entries_[i].left)
+                ++j;
+            if (j - i > 1) {
+                if (entries_[i].left == 8)
+                    sortFrom(i, j, depth + 8);
+                else
+                    std::fill(tied_.begin() + std::ptrdiff_t(i + 1), tied_.begin() + std::ptrdiff_t(j), char(1));
+            }
+            i = j;
+        }
+    }
+
+    const std::string& buffer_;
+    std::vector<Entry> entries_;
+    std::vector<char> tied_;
+};
 
 // The order of byte keys made by `appendKey(line, buffer)` (false: the line
 // cannot be keyed so). All keys lie back to back in one buffer.
 template <class AppendKey>
-std::optional<Order> orderByByteKeys(const QStringList& lines, AppendKey appendKey) {
+std::optional<ByteKeySort::Sorted> orderByByteKeys(const QStringList& lines, AppendKey appendKey) {
     std::string buffer;
     qsizetype characters = 0;
     for (const QString& line : lines)
         characters += line.size() + 1;
-    buffer.reserve(static_cast<std::size_t>(characters));
+    // Room for a few accents too: growing the buffer would copy it whole.
+    buffer.reserve(static_cast<std::size_t>(characters + characters / 4));
     std::vector<std::size_t> ends;
     ends.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines) {
@@ -238,28 +336,21 @@ std::optional<Order> orderByByteKeys(const QStringList& lines, AppendKey appendK
             return std::nullopt;
         ends.push_back(buffer.size());
     }
-    struct Entry {
-        std::string_view key;
-        qsizetype line;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(ends.size());
-    std::size_t begin = 0;
-    for (std::size_t i = 0; i < ends.size(); ++i) {
-        entries.push_back({std::string_view(buffer).substr(begin, ends[i] - begin), qsizetype(i)});
-        begin = ends[i];
-    }
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
-    Order order;
-    order.reserve(entries.size());
-    for (const Entry& e : entries)
-        order.push_back(e.line);
-    return order;
+    return ByteKeySort(buffer, ends).run();
+}
+
+// True when the lines whose quick keys are equal are equal to the collator
+// too: the keys' order is then the collator's.
+bool collatorFindsTiesEqual(const QCollator& collator, const QStringList& lines, const ByteKeySort::Sorted& sorted) {
+    for (std::size_t i = 1; i < sorted.order.size(); ++i)
+        if (sorted.tiedWithPrevious[i] && collator.compare(lines[sorted.order[i - 1]], lines[sorted.order[i]]) != 0)
+            return false;
+    return true;
 }
 
 // The C locale's order: the characters' codes, case folded. Lines of Latin-1
 // characters whose folded form stays in Latin-1 are keyed a byte a character.
-void sortFolded(QStringList& lines) {
+Order orderFolded(const QStringList& lines) {
     const auto latin1 = [](const QString& line, std::string& buffer) {
         for (const QChar c : line) {
             const char16_t u = c.unicode();
@@ -271,47 +362,50 @@ void sortFolded(QStringList& lines) {
         buffer.push_back('\0'); // a line comes before the longer lines it begins
         return true;
     };
-    if (const auto order = orderByByteKeys(lines, latin1)) {
-        applyOrder(lines, *order);
-        return;
-    }
+    if (auto sorted = orderByByteKeys(lines, latin1))
+        return std::move(sorted->order);
     std::vector<QString> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : std::as_const(lines))
+    for (const QString& line : lines)
         keys.push_back(folded(line));
-    applyOrder(lines, orderByKeys(keys, std::less<>()));
+    return orderByKeys(keys, std::less<>());
 }
 
-void sortCollated(QStringList& lines, const QLocale& locale) {
+Order orderCollated(const QStringList& lines, const QLocale& locale) {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const QuickKeys quick(collator);
-    const auto order = orderByByteKeys(
+    auto sorted = orderByByteKeys(
         lines, [&quick](const QString& line, std::string& buffer) { return quick.appendKey(line, buffer); });
-    if (order && collatorAgrees(collator, lines, *order)) {
-        applyOrder(lines, *order);
-        return;
-    }
+    if (sorted && collatorFindsTiesEqual(collator, lines, *sorted))
+        return std::move(sorted->order);
     // One full sort key per line, compared many times: far cheaper than
     // collating the texts at every comparison.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : std::as_const(lines))
+    for (const QString& line : lines)
         keys.push_back(collator.sortKey(line));
-    applyOrder(lines, orderByKeys(keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) {
-                   return a.compare(b) < 0;
-               }));
+    return orderByKeys(keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; });
 }
 
 } // namespace
 
 void SortAsListBox(QStringList& lines) { SortAsListBox(lines, QLocale::system()); }
 
-void SortAsListBox(QStringList& lines, const QLocale& locale) {
-    if (locale.language() == QLocale::C)
-        sortFolded(lines);
-    else
-        sortCollated(lines, locale);
+void SortAsListBox(QStringList& lines, const QLocale& locale) { ApplyLineOrder(lines, ListBoxOrder(lines, locale)); }
+
+LineOrder ListBoxOrder(const QStringList& lines) { return ListBoxOrder(lines, QLocale::system()); }
+
+LineOrder ListBoxOrder(const QStringList& lines, const QLocale& locale) {
+    return locale.language() == QLocale::C ? orderFolded(lines) : orderCollated(lines, locale);
+}
+
+void ApplyLineOrder(QStringList& lines, const LineOrder& order) {
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (qsizetype i : order)
+        sorted.append(std::move(lines[i]));
+    lines = std::move(sorted);
 }
 
 void FillList(QListWidget* list, const QStringList& lines) {

@@ -15,12 +15,22 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // Ascending, without regard to case, by the user locale's collation; lines
 // that compare equal keep the order they came in.
 void SortAsListBox(QStringList& lines);
 // The same under the collation of a given locale.
 void SortAsListBox(QStringList& lines, const QLocale& locale);
+
+// An order of lines: the positions in the list of the lines shown first,
+// second ... Reordering positions leaves the lines where they lie in memory.
+using LineOrder = std::vector<qsizetype>;
+// The order SortAsListBox gives, without moving the lines.
+LineOrder ListBoxOrder(const QStringList& lines);
+LineOrder ListBoxOrder(const QStringList& lines, const QLocale& locale);
+// Puts the lines in that order.
+void ApplyLineOrder(QStringList& lines, const LineOrder& order);
 
 // Replaces the list's lines by `lines`, in that order; afterwards no line is
 // selected and none is current.

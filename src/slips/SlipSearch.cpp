@@ -11,6 +11,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -98,7 +99,7 @@ const LookupTable<SlipRecord>& SlipLookupTable() {
         .modes = {row(SlipListMode::Opening, nullptr, ""), row(SlipListMode::Payer, "cmdEsecutore", "Esecutore"),
                   row(SlipListMode::Payee, "cmdTotale", "Intestatario"), row(SlipListMode::Reason, "cmdCliente", "Causale"),
                   row(SlipListMode::Account, "cmdData", "C/C")},
-        .resortOpening = SortListByLeadingNumber,
+        .resortOpening = ResortByLeadingNumber,
         .printPrompt = {},
         .printPage = {},
         .printLayout = [](const QWidget&) { return SlipListPrintLayout(Forms::get<frmBollettini>().lblFile->text()); },
@@ -137,20 +138,35 @@ std::optional<double> LeadingWholeEuros(const QString& line) {
 // earlier ones, then the lines that stayed, in their order. Computing it so
 // takes one sort instead of rescanning the list after every move.
 void SortListByLeadingNumber(QStringList& lines) {
+    LineOrder order(static_cast<std::size_t>(lines.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    ResortByLeadingNumber(lines, order);
+    ApplyLineOrder(lines, order);
+}
+
+void ResortByLeadingNumber(const QStringList& lines, LineOrder& order) {
+    // The euros read in the lines' own order, which is the order they lie in
+    // memory; the re-sort then moves positions only.
+    std::vector<double> euros(static_cast<std::size_t>(lines.size()), 0);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        euros[static_cast<std::size_t>(i)] = LeadingWholeEuros(lines[i]).value_or(0);
+
     struct Amount {
         double euros;
-        qsizetype index;
+        qsizetype rank; // where the line stands in the list
+        qsizetype line;
         bool moved;
     };
-    QStringList result;
-    result.reserve(lines.size());
+    LineOrder result;
+    result.reserve(order.size());
     std::vector<Amount> amounts;
-    amounts.reserve(static_cast<std::size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (const auto euros = LeadingWholeEuros(lines[i]))
-            amounts.push_back({*euros, i, false});
+    amounts.reserve(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const double e = euros[static_cast<std::size_t>(order[k])];
+        if (e >= 1)
+            amounts.push_back({e, qsizetype(k), order[k], false});
         else
-            result.append(lines[i]); // no whole euros: stays on top, in order
+            result.push_back(order[k]); // no whole euros: stays on top, in order
     }
 
     double lowestBelow = std::numeric_limits<double>::infinity();
@@ -164,11 +180,11 @@ void SortListByLeadingNumber(QStringList& lines) {
             return a.euros < b.euros;
         if (a.moved != b.moved)
             return a.moved;
-        return a.moved ? a.index > b.index : a.index < b.index;
+        return a.moved ? a.rank > b.rank : a.rank < b.rank;
     });
     for (const Amount& a : amounts)
-        result.append(lines[a.index]);
-    lines = std::move(result);
+        result.push_back(a.line);
+    order = std::move(result);
 }
 
 PrintedListLayout SlipListPrintLayout(const QString& year) {

@@ -7,6 +7,7 @@
 #include "common/Lookup.h"
 #include "common/PrintedList.h"
 #include "common/SlipRecord.h"
+#include "common/SortedList.h"
 
 #include <QList>
 #include <QString>
@@ -50,6 +51,9 @@ QStringList SlipLines(SlipListMode mode, const QList<SlipRecord>& slips);
 // the others in their order. Lines without whole euros go on top, in their
 // order. The re-sort always ends and gives the same result for the same list.
 void SortListByLeadingNumber(QStringList& lines);
+// The same re-sort on an order of the lines (see LineOrder): `order` gives
+// the list as it stands and is re-sorted; the lines stay where they are.
+void ResortByLeadingNumber(const QStringList& lines, LineOrder& order);
 
 // The whole euros a line begins with, as the re-sort reads them: the
 // leading-number value rounded to the nearest whole number (halves to even);

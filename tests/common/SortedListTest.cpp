@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 namespace {
 
@@ -31,6 +32,35 @@ QStringList randomLines(QRandomGenerator& random, const QString& alphabet, int c
     return lines;
 }
 
+// Lines that differ late, in accents only, in case only, or end where others
+// go on, at every distance from the start; with the code page's signs, blanks
+// and digits, and repeated lines.
+QStringList trickyLines() {
+    const QString stems[] = {
+        QString(), QStringLiteral("COMUNE DI CITT"), QStringLiteral("TASSA RIFIUTI ANNO 2012 RATA "),
+        QStringLiteral("12,50 euro su C/C n. 1000"), QStringLiteral("ROSSI MARIO 1")};
+    const QString ends[] = {
+        QString(), QStringLiteral("A"), QString::fromUtf8("À"), QString::fromUtf8("à"), QStringLiteral("a"),
+        QString::fromUtf8("È 1"), QStringLiteral("E 1"), QString::fromUtf8("é 1"), QStringLiteral(" "),
+        QStringLiteral("  "), QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("1 "),
+        QString::fromUtf8("€ 5"), QString::fromUtf8("– x"), QString::fromUtf8("“x”"), QString::fromUtf8("Š"),
+        QString::fromUtf8("s"), QString::fromUtf8("ž"), QString::fromUtf8("Ÿ"), QString::fromUtf8("ÿ"),
+        QString::fromUtf8("ò ò"), QString::fromUtf8("o ò"), QString::fromUtf8("ò o"), QString::fromUtf8("ç°"),
+        QStringLiteral("[ 1 ]"), QStringLiteral("-"), QStringLiteral(","), QStringLiteral("."),
+        QString::fromUtf8("àèìòù àèìòù"), QString::fromUtf8("aeiou àèìòù"), QString::fromUtf8("àèìòù aeiou")};
+    QStringList lines;
+    for (const QString& stem : stems)
+        for (int cut = 0; cut <= stem.size(); cut += 3)
+            for (const QString& end : ends) {
+                lines << stem.left(cut) + end;
+                lines << (stem.left(cut) + end).toLower();
+            }
+    lines << lines.mid(0, 50); // repeated lines keep their first order
+    QRandomGenerator random(3);
+    std::shuffle(lines.begin(), lines.end(), random);
+    return lines;
+}
+
 } // namespace
 
 TEST(SortedList, OrderIsTheLocaleCollationWithoutCase) {
@@ -52,6 +82,24 @@ TEST(SortedList, OrderIsTheLocaleCollationWithoutCase) {
             SortAsListBox(lines, italian);
             ASSERT_EQ(lines, expected) << alphabet.toStdString();
         }
+}
+
+TEST(SortedList, TrickyLinesSortAsAPlainCollatorSort) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QStringList lines = trickyLines();
+    const QStringList expected = collatorOrder(lines, italian);
+    SortAsListBox(lines, italian);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        ASSERT_EQ(lines[i], expected[i]) << "at line " << i;
+
+    // Without a collation: the folded characters, equal lines in their order.
+    lines = trickyLines();
+    QStringList folded = lines;
+    std::stable_sort(folded.begin(), folded.end(),
+                     [](const QString& a, const QString& b) { return a.toCaseFolded() < b.toCaseFolded(); });
+    SortAsListBox(lines, QLocale::c());
+    EXPECT_EQ(lines, folded);
 }
 
 TEST(SortedList, WithoutACollationTheOrderIsTheFoldedCharacters) {
