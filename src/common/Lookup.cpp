@@ -3,6 +3,8 @@
 #include "common/FieldRules.h"
 #include "common/FixedRecord.h"
 
+#include <QItemSelectionModel>
+
 QString JoinedLine(std::initializer_list<QStringView> pieces) {
     qsizetype length = 0;
     for (QStringView piece : pieces)
@@ -22,12 +24,13 @@ LookupListBase::LookupListBase(Form& window, const LookupControls& controls)
     : window_(window), controls_(controls) {}
 
 void LookupListBase::Wire(const LookupHandlers& h) {
-    QListWidget* list = controls_.list;
+    LineList* list = controls_.list;
     listClick_ = h.listClick;
     if (h.listClick)
-        QObject::connect(list, &QListWidget::itemSelectionChanged, &window_, [this] { selectionChanged(); });
+        QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, &window_,
+                         [this] { selectionChanged(); });
     if (h.listDblClick)
-        QObject::connect(list, &QListWidget::itemDoubleClicked, &window_, [f = h.listDblClick] { f(); });
+        QObject::connect(list, &QAbstractItemView::doubleClicked, &window_, [f = h.listDblClick] { f(); });
     if (h.listMouseMove)
         WatchListMouse(list, h.listMouseMove);
     if (h.hintDblClick)
@@ -54,11 +57,12 @@ void LookupListBase::selectionChanged() {
         listClick_();
 }
 
-void LookupListBase::show(const QStringList& lines, const QString& modeName, const QString& countCaption) {
+void LookupListBase::show(QStringList lines, const QString& modeName, const QString& countCaption) {
     controls_.memory->setText(modeName);
-    FillList(controls_.list, lines);
+    const qsizetype count = lines.size();
+    FillList(controls_.list, std::move(lines));
     if (controls_.count)
-        controls_.count->setText(QString::number(lines.size()) + countCaption);
+        controls_.count->setText(QString::number(count) + countCaption);
 }
 
 QStringList LookupListBase::lines() const { return ListLines(*controls_.list); }

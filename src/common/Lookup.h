@@ -29,7 +29,6 @@
 
 #include <QLabel>
 #include <QList>
-#include <QListWidget>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -212,7 +211,7 @@ void WriteImport(QWidget& form, std::span<const ImportBinding<R>> boxes, const R
 
 // The shared controls of a lookup window.
 struct LookupControls {
-    QListWidget* list = nullptr;
+    LineList* list = nullptr;
     TextBox* search = nullptr;
     PictureButton* hint = nullptr;   // "Fare doppio clic sulla voce selezionata"
     QLabel* memory = nullptr;        // hidden: the LookupMode
@@ -275,7 +274,7 @@ public:
 
 protected:
     virtual bool buildNamed(const QString& buttonName) = 0;
-    void show(const QStringList& lines, const QString& modeName, const QString& countCaption);
+    void show(QStringList lines, const QString& modeName, const QString& countCaption);
     QStringList lines() const;
     void selectionChanged();
 

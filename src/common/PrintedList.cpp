@@ -160,6 +160,6 @@ ListPrintOutcome PrintLookupList(const QStringList& lines, const QString& prompt
     return PrintList(lines, LookupListLayout(promptTitle, pageTitle));
 }
 
-ListPrintOutcome PrintLookupList(const QListWidget& list, const QString& promptTitle, const QString& pageTitle) {
+ListPrintOutcome PrintLookupList(const LineList& list, const QString& promptTitle, const QString& pageTitle) {
     return PrintLookupList(ListLines(list), promptTitle, pageTitle);
 }

@@ -18,7 +18,7 @@
 #include <functional>
 #include <optional>
 
-class QListWidget;
+class LineList;
 
 // The text of the closing line: the indent, "Scheda stampata in data ", the
 // date as dd/mm/yyyy joined by `dateSeparator`, " alle ore ", the time as
@@ -80,4 +80,4 @@ ListPrintOutcome PrintList(const QStringList& lines, const PrintedListLayout& la
 // line without indent; every line 600 twips in.
 PrintedListLayout LookupListLayout(const QString& promptTitle, const QString& pageTitle);
 ListPrintOutcome PrintLookupList(const QStringList& lines, const QString& promptTitle, const QString& pageTitle);
-ListPrintOutcome PrintLookupList(const QListWidget& list, const QString& promptTitle, const QString& pageTitle);
+ListPrintOutcome PrintLookupList(const LineList& list, const QString& promptTitle, const QString& pageTitle);

@@ -23,7 +23,7 @@ namespace {
 // text when the pointer rests.
 class ListMouseWatcher final : public QObject {
 public:
-    ListMouseWatcher(QListWidget* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove)
+    ListMouseWatcher(QAbstractItemView* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove)
         : QObject(list), list_(list), mouseMove_(std::move(mouseMove)) {}
 
 protected:
@@ -49,7 +49,7 @@ protected:
     }
 
 private:
-    QListWidget* list_;
+    QAbstractItemView* list_;
     std::function<void(Qt::MouseButtons, QPoint)> mouseMove_;
 };
 
@@ -416,6 +416,10 @@ void FillList(QListWidget* list, const QStringList& lines) {
     list->clearSelection();
 }
 
+void FillList(LineList* list, QStringList lines) { list->setLines(std::move(lines)); }
+
+QStringList ListLines(const LineList& list) { return list.lines(); }
+
 QStringList ListLines(const QListWidget& list) {
     QStringList lines;
     const int count = list.count();
@@ -425,39 +429,38 @@ QStringList ListLines(const QListWidget& list) {
     return lines;
 }
 
-int FindLineStarting(const QListWidget& list, const QString& text) {
+int FindLineStarting(const LineList& list, const QString& text) {
     if (text.isEmpty())
         return -1;
-    const int count = list.count();
-    for (int i = 0; i < count; ++i)
-        if (list.item(i)->text().startsWith(text, Qt::CaseInsensitive))
-            return i;
+    const QStringList& lines = list.lines();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(text, Qt::CaseInsensitive))
+            return int(i);
     return -1;
 }
 
-void SelectLine(QListWidget* list, int row) {
+void SelectLine(LineList* list, int row) {
     if (row < 0 || row >= list->count()) {
         list->setCurrentRow(-1);
-        list->clearSelection();
         return;
     }
     list->setCurrentRow(row);
-    list->scrollToItem(list->item(row));
+    list->scrollTo(list->model()->index(row, 0));
 }
 
-QString SelectedLine(const QListWidget& list) {
-    const QListWidgetItem* item = list.currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+QString SelectedLine(const LineList& list) {
+    const int row = list.currentRow();
+    return list.isRowSelected(row) ? list.text(row) : QString();
 }
 
-QString RowToolTipAt(const QListWidget& list, const QPoint& viewportPoint) {
-    const QListWidgetItem* item = list.itemAt(viewportPoint);
-    if (!item)
+QString RowToolTipAt(const LineList& list, const QPoint& viewportPoint) {
+    const int row = list.rowAt(viewportPoint);
+    if (row < 0)
         return QString();
-    return QLatin1Char(' ') + item->text() + QLatin1Char(' ');
+    return QLatin1Char(' ') + list.text(row) + QLatin1Char(' ');
 }
 
-void WatchListMouse(QListWidget* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove) {
+void WatchListMouse(QAbstractItemView* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove) {
     list->setMouseTracking(true);
     list->viewport()->setMouseTracking(true);
     list->viewport()->installEventFilter(new ListMouseWatcher(list, std::move(mouseMove)));

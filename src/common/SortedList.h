@@ -5,8 +5,10 @@
 // under the pointer.
 //
 // A list is built whole: its lines are put in order once (SortAsListBox) and
-// handed to the QListWidget in one go (FillList); the widget itself does not
-// sort, so a line placed at a position stays there.
+// handed to the list in one go (FillList); the list itself does not sort, so
+// a line placed at a position stays there.
+
+#include "common/LineList.h"
 
 #include <QListWidget>
 #include <QLocale>
@@ -35,27 +37,29 @@ void ApplyLineOrder(QStringList& lines, const LineOrder& order);
 // Replaces the list's lines by `lines`, in that order; afterwards no line is
 // selected and none is current.
 void FillList(QListWidget* list, const QStringList& lines);
+void FillList(LineList* list, QStringList lines);
 
 // The list's lines, top to bottom.
 QStringList ListLines(const QListWidget& list);
+QStringList ListLines(const LineList& list);
 
 // The index of the first line, from the top, that begins with `text` without
 // regard to case; -1 when none does. An empty text finds nothing.
-int FindLineStarting(const QListWidget& list, const QString& text);
+int FindLineStarting(const LineList& list, const QString& text);
 
 // Makes `row` the selected line and brings it into view; -1 leaves no line
 // selected.
-void SelectLine(QListWidget* list, int row);
+void SelectLine(LineList* list, int row);
 
 // The text of the selected line; empty when no line is selected.
-QString SelectedLine(const QListWidget& list);
+QString SelectedLine(const LineList& list);
 
 // The row tooltip for a point of the list's viewport: the line under the
 // point between two blanks, or empty text below the last line and over an
 // empty list.
-QString RowToolTipAt(const QListWidget& list, const QPoint& viewportPoint);
+QString RowToolTipAt(const LineList& list, const QPoint& viewportPoint);
 
 // Mouse moves over the list (buttons held, point in the viewport) reach
 // `mouseMove`; when the pointer rests, the list's own toolTip() is shown, and
 // none while it is empty.
-void WatchListMouse(QListWidget* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove);
+void WatchListMouse(QAbstractItemView* list, std::function<void(Qt::MouseButtons, QPoint)> mouseMove);

@@ -49,9 +49,7 @@ RegisterLookup::RegisterLookup(const QString& title, const QString& bannerHeadin
     lblCerca->setBuddy(txtCerca);
     place(txtCerca, 120, 1860, kWidth - 240, 330);
 
-    lstCausali = new QListWidget(picContainer);
-    lstCausali->setUniformItemSizes(true);
-    lstCausali->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCausali = new LineList(picContainer);
     lstCausali->setTextElideMode(Qt::ElideNone);
     lstCausali->setAccessibleName(title.trimmed());
     place(lstCausali, 120, 2280, kWidth - 240, kPanelHeight - 2700);

@@ -9,11 +9,11 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/LineList.h"
 #include "common/Lookup.h"
 #include "common/PictureButton.h"
 
 #include <QGroupBox>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <memory>
@@ -40,7 +40,7 @@ public:
     QPushButton* cmdPagamento = nullptr;
     QLabel* lblCerca;
     TextBox* txtCerca;
-    QListWidget* lstCausali;
+    LineList* lstCausali;
     PictureButton* lblFaiClic;  // the hint; a double click on it picks
     PictureButton* cmdGuida;    // prints the list
     QLabel* lblTrovati;

@@ -71,10 +71,8 @@ frmFindValori::frmFindValori() : Form(Kind::Dialog) {
     Line1->setFrameShadow(QFrame::Sunken);
     place(Line1, 120, 1170, 9840, 60);
 
-    List1 = new QListWidget(this);
+    List1 = new LineList(this);
     List1->setFont(verdana(8.25));
-    List1->setUniformItemSizes(true);
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone); // a long line runs out of sight, whole
     List1->setAccessibleName(windowTitle());

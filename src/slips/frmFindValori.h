@@ -12,6 +12,7 @@
 
 #include "common/Controls.h"
 #include "common/Form.h"
+#include "common/LineList.h"
 #include "common/PictureButton.h"
 #include "slips/SlipSearch.h"
 
@@ -19,7 +20,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 class frmFindValori : public Form {
@@ -27,7 +27,7 @@ class frmFindValori : public Form {
 public:
     frmFindValori();
 
-    QListWidget* List1;    // the slip lines
+    LineList* List1;    // the slip lines
     TextBox* Text1;        // type-ahead
     QLabel* lblInfo;       // instruction beside the type-ahead box
     PictureButton* lblClick;  // hint; a double click on it picks

@@ -173,7 +173,7 @@ public:
         setObjectName(QStringLiteral("frmLookupUnderTest"));
         buttons = CreateModeButtons(this, Twin::table());
         search = new TextBox(this);
-        list = new QListWidget(this);
+        list = new LineList(this);
         list->resize(600, 300);
         hint = new PictureButton(QStringLiteral("Fare doppio clic sulla voce selezionata"), this);
         hint->setVisible(false);
@@ -205,7 +205,7 @@ public:
 
     std::vector<QPushButton*> buttons;
     TextBox* search;
-    QListWidget* list;
+    LineList* list;
     PictureButton* hint;
     QLabel* memory;
     QLabel* count;
@@ -267,7 +267,7 @@ protected:
     // The record whose line in `mode` is the list's line `row`.
     int recordOfRow(const Window& w, const LookupModeRow<R>& mode, int row) const {
         for (int i = 0; i < records.size(); ++i)
-            if (mode.line(records[i], i + 1) == w.list->item(row)->text())
+            if (mode.line(records[i], i + 1) == w.list->text(row))
                 return i + 1;
         return 0;
     }
@@ -427,7 +427,7 @@ TYPED_TEST(LookupDesign, AnArchiveThatCannotBeReadListsNothingAndFailsThePickAsT
     auto& w = this->open();
     EXPECT_EQ(w.list->count(), 0);
     this->expectCount(w);
-    w.list->addItem(this->table.modes.front().line(TypeParam::sample(1), 1));
+    w.list->setLines({this->table.modes.front().line(TypeParam::sample(1), 1)});
     w.list->setCurrentRow(0);
     w.lookup->Pick();
     EXPECT_TRUE(w.picked.empty());
@@ -438,11 +438,11 @@ TYPED_TEST(LookupDesign, AnArchiveThatCannotBeReadListsNothingAndFailsThePickAsT
 TYPED_TEST(LookupDesign, TypeAheadSelectsTheFirstLineBeginningWithTheTextAndEnterPicksIt) {
     this->store(7);
     auto& w = this->open();
-    const QString first = w.list->item(2)->text();
+    const QString first = w.list->text(2);
     const QString start = first.left(first.indexOf(QLatin1Char(' ')) + 2).toLower();
     QTest::keyClicks(w.search, start);
     ASSERT_GE(w.list->currentRow(), 0);
-    EXPECT_TRUE(w.list->currentItem()->text().startsWith(start, Qt::CaseInsensitive));
+    EXPECT_TRUE(w.list->text(w.list->currentRow()).startsWith(start, Qt::CaseInsensitive));
     EXPECT_EQ(w.list->currentRow(), FindLineStarting(*w.list, start));
     EXPECT_TRUE(w.hint->isVisibleTo(&w));
     EXPECT_EQ(w.list->count(), 7) << "type-ahead selects, it does not filter";
@@ -462,11 +462,11 @@ TYPED_TEST(LookupDesign, RowTooltipFollowsThePointerWhileNoButtonIsHeldAndTheSea
     this->store(3);
     auto& w = this->open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const QPoint second = w.list->visualItemRect(w.list->item(1)).center();
+    const QPoint second = w.list->rowRect(1).center();
     w.lookup->RowToolTip(Qt::NoButton, second);
-    EXPECT_EQ(w.list->toolTip(), " " + w.list->item(1)->text() + " ");
-    w.lookup->RowToolTip(Qt::LeftButton, w.list->visualItemRect(w.list->item(0)).center());
-    EXPECT_EQ(w.list->toolTip(), " " + w.list->item(1)->text() + " ");
+    EXPECT_EQ(w.list->toolTip(), " " + w.list->text(1) + " ");
+    w.lookup->RowToolTip(Qt::LeftButton, w.list->rowRect(0).center());
+    EXPECT_EQ(w.list->toolTip(), " " + w.list->text(1) + " ");
     w.lookup->RowToolTip(Qt::NoButton, QPoint(5, w.list->viewport()->height() - 3));
     EXPECT_EQ(w.list->toolTip(), QString());
 
@@ -482,7 +482,7 @@ TYPED_TEST(LookupDesign, PrintsTheListAsShownUnderTheTablesTitle) {
     auto& w = this->open();
     if (!w.buttons.empty())
         w.buttons.back()->click();
-    w.search->setText(w.list->item(0)->text().left(3));
+    w.search->setText(w.list->text(0).left(3));
     const QStringList shown = ListLines(*w.list);
     this->tp.messages.answers = {MsgAnswer::OK};
     w.print->click();

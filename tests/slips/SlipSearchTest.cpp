@@ -219,12 +219,12 @@ protected:
     static QStringList lines(const frmFindValori& f) {
         QStringList out;
         for (int i = 0; i < f.List1->count(); ++i)
-            out << f.List1->item(i)->text();
+            out << f.List1->text(i);
         return out;
     }
     static void select(frmFindValori& f, const QString& start) {
         for (int i = 0; i < f.List1->count(); ++i)
-            if (f.List1->item(i)->text().startsWith(start)) {
+            if (f.List1->text(i).startsWith(start)) {
                 f.List1->setCurrentRow(i);
                 return;
             }
@@ -285,7 +285,7 @@ TEST_F(SlipSearch, MissingOrPartialArchive) {
     store({full("5", "ROSSI")}, QByteArray(399, 'x')); // 1000 bytes: one whole record
     frmFindValori& g = search();
     ASSERT_EQ(g.List1->count(), 1);
-    EXPECT_TRUE(g.List1->item(0)->text().endsWith("  [ 1 ]"));
+    EXPECT_TRUE(g.List1->text(0).endsWith("  [ 1 ]"));
 }
 
 TEST_F(SlipSearch, ModeButtonsRelistAlphabeticallyAndSwapTheirStates) {
@@ -321,13 +321,13 @@ TEST_F(SlipSearch, TypeAheadSelectsTheFirstLineBeginningWithTheTextInAnyCase) {
     f.cmdTotale_Click();
     QTest::keyClicks(f.Text1, "ro");
     ASSERT_GE(f.List1->currentRow(), 0);
-    EXPECT_TRUE(f.List1->currentItem()->text().startsWith("ROSSI:"));
-    EXPECT_TRUE(f.List1->currentItem()->isSelected());
+    EXPECT_TRUE(f.List1->text(f.List1->currentRow()).startsWith("ROSSI:"));
+    EXPECT_TRUE(f.List1->isRowSelected(f.List1->currentRow()));
     EXPECT_TRUE(f.lblClick->isVisibleTo(&f));
 
     QTest::keyClicks(f.Text1, "sx");
     EXPECT_EQ(f.List1->currentRow(), -1);
-    EXPECT_TRUE(f.List1->selectedItems().isEmpty());
+    EXPECT_TRUE(f.List1->selectionModel()->selectedIndexes().isEmpty());
     EXPECT_FALSE(f.lblClick->isVisibleTo(&f));
 
     f.Text1->setText("UFFICIO"); // inside a line, not at its beginning
@@ -341,19 +341,19 @@ TEST_F(SlipSearch, RowTooltipRepeatsTheLineUnderThePointer) {
     store(three);
     frmFindValori& f = search();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    const QRect second = f.List1->visualItemRect(f.List1->item(1));
+    const QRect second = f.List1->rowRect(1);
     f.List1_MouseMove(Qt::NoButton, second.center());
-    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(1)->text() + " ");
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->text(1) + " ");
 
-    f.List1_MouseMove(Qt::LeftButton, f.List1->visualItemRect(f.List1->item(0)).center());
-    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(1)->text() + " ") << "a held button changes nothing";
+    f.List1_MouseMove(Qt::LeftButton, f.List1->rowRect(0).center());
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->text(1) + " ") << "a held button changes nothing";
 
     // The row runs the whole width of the list, past the end of its text.
     f.List1_MouseMove(Qt::NoButton, QPoint(f.List1->viewport()->width() - 3, second.center().y()));
-    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(1)->text() + " ");
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->text(1) + " ");
     f.List1_MouseMove(Qt::NoButton, QPoint(f.List1->viewport()->width() - 3,
-                                           f.List1->visualItemRect(f.List1->item(0)).center().y()));
-    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->item(0)->text() + " ");
+                                           f.List1->rowRect(0).center().y()));
+    EXPECT_EQ(f.List1->toolTip(), " " + f.List1->text(0) + " ");
 
     QTest::mouseMove(f.List1->viewport(), QPoint(5, f.List1->viewport()->height() - 3));
     EXPECT_EQ(f.List1->toolTip(), QString()) << "below the last line";
@@ -407,7 +407,7 @@ TEST_F(SlipSearch, EnterAndTheHintPickAsADoubleClickDoes) {
 
     frmFindValori& h = search();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&h));
-    const QPoint at = h.List1->visualItemRect(h.List1->item(2)).center();
+    const QPoint at = h.List1->rowRect(2).center();
     const QPointer<frmFindValori> alive(&h);
     QTest::mouseClick(h.List1->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(h.List1->viewport(), Qt::LeftButton, {}, at);
