@@ -1,6 +1,6 @@
 // The slip search's list building at 1,000, 10,000 and 100,000 slips, in every
 // layout: the archive read in bulk, the lines built and put in order (the
-// opening layout re-sorted by whole euros), and the list widget filled, as
+// opening layout re-sorted by whole euros), and the list filled, as
 // the search does when it opens or a mode button is pressed.
 
 #include "common/RecordArchive.h"
@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -35,8 +34,7 @@ void BM_SlipSearchList(benchmark::State& state) {
     if (!archive)
         archive = std::make_unique<Archive>(n);
     ensureApplication();
-    QListWidget list;
-    list.setUniformItemSizes(true);
+    LineList list;
     for (auto _ : state) {
         QList<SlipRecord> slips;
         {

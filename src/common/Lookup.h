@@ -5,7 +5,8 @@
 // the line under the pointer as a tooltip, prints the list, and picks a line
 // by a double click, by Enter in the search box or by a double click on the
 // hint. The pick finds the record behind the line by rebuilding each record's
-// line in the current mode (see LookupPick.h), hands it to the window's pick
+// line in the current mode from the fields that line reads (see
+// LookupPick.h), hands the record read whole to the window's pick
 // target and closes the window.
 //
 // The slip search and the register lookups are its twins. What sets one
@@ -306,7 +307,9 @@ public:
             return;
         RecordArchive file = archive();
         PickedRecord<R> found;
-        const PickOutcome outcome = ResolvePickedLine<R>(file, picked, mode->line, found);
+        const PickOutcome outcome = ResolvePickedLine<R>(
+            file, picked, [mode](const QByteArray& bytes) { return DecodeForMode(*mode, bytes); }, mode->line,
+            found);
         if (outcome == PickOutcome::Failed && table_.pickFailed)
             table_.pickFailed();
         if (outcome != PickOutcome::Found)

@@ -4,10 +4,10 @@
 // whose line equals it exactly. Nothing maps lines to records.
 
 #include "common/RecordArchive.h"
+#include "common/RecordScan.h"
 
+#include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 template <class R>
 struct PickedRecord {
@@ -17,18 +17,19 @@ struct PickedRecord {
 
 enum class PickOutcome { Found, NoMatch, Failed };
 
-// `line(record, number)` builds a record's line in the current mode. The
-// found record is read whole before anything is written.
-template <class R, class LineBuilder>
-PickOutcome ResolvePickedLine(RecordArchive& archive, const QString& picked, LineBuilder line,
+// `decode(bytes)` decodes what the mode's line reads of a record (it may
+// leave the other fields blank) and `line(record, number)` builds that line.
+// The found record is decoded whole before anything is written.
+template <class R, class Decoder, class LineBuilder>
+PickOutcome ResolvePickedLine(RecordArchive& archive, const QString& picked, Decoder decode, LineBuilder line,
                               PickedRecord<R>& found) {
     if (!archive.IsOpen() && !archive.OpenArchive())
         return PickOutcome::Failed;
     bool matched = false;
-    const bool read = archive.template ForEachRecord<R>([&](const R& record, qint64 number) {
-        if (line(record, number) != picked)
+    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64 number) {
+        if (line(decode(bytes), number) != picked)
             return true;
-        found = {record, number};
+        found = {R::decode(bytes), number};
         matched = true;
         return false;
     });
@@ -36,4 +37,12 @@ PickOutcome ResolvePickedLine(RecordArchive& archive, const QString& picked, Lin
     if (!read)
         return PickOutcome::Failed;
     return matched ? PickOutcome::Found : PickOutcome::NoMatch;
+}
+
+// The same, each record decoded whole.
+template <class R, class LineBuilder>
+PickOutcome ResolvePickedLine(RecordArchive& archive, const QString& picked, LineBuilder line,
+                              PickedRecord<R>& found) {
+    return ResolvePickedLine<R>(
+        archive, picked, [](const QByteArray& bytes) { return R::decode(bytes); }, line, found);
 }

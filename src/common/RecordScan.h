@@ -8,10 +8,12 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <type_traits>
 
 // Runs `visit(bytes, number)` for records 1..count in order; `bytes` is the
-// record's own bytes, valid during the call. False when the archive is not
-// open or a read failed.
+// record's own bytes, valid during the call. A visit that returns a bool ends
+// the walk by returning false. False when the archive is not open or a read
+// failed.
 template <class Visit>
 bool ScanRecords(RecordArchive& archive, Visit visit) {
     if (!archive.IsOpen())
@@ -24,8 +26,15 @@ bool ScanRecords(RecordArchive& archive, Visit visit) {
         const qint64 number = std::min(run, count - first + 1);
         if (!archive.ReadRecords(first, number, bytes))
             return false;
-        for (qint64 i = 0; i < number; ++i)
-            visit(QByteArray::fromRawData(bytes.constData() + i * length, length), first + i);
+        for (qint64 i = 0; i < number; ++i) {
+            const QByteArray record = QByteArray::fromRawData(bytes.constData() + i * length, length);
+            if constexpr (std::is_same_v<decltype(visit(record, first + i)), bool>) {
+                if (!visit(record, first + i))
+                    return true;
+            } else {
+                visit(record, first + i);
+            }
+        }
     }
     return true;
 }

@@ -39,6 +39,36 @@ TEST_F(LookupPick, TheRebuiltLineFindsItsOwnRecordAmongEqualOnes) {
         << "a trailing partial record is never read";
 }
 
+TEST_F(LookupPick, TheLinesAreMatchedOnTheirOwnFieldsAndTheFoundRecordIsReadWhole) {
+    store({"ROSSI", "BIANCHI", "VERDI", "BIANCHI"});
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        SlipRecord second;
+        second.Payee1 = "BIANCHI";
+        second.Payer1 = "NERI";
+        ASSERT_TRUE(f.seek(SlipRecord::Length));
+        f.write(second.encode());
+    }
+    RecordArchive archive(path, tp.path("2026.tmp"), SlipRecord::Length);
+    static constexpr QString SlipRecord::* payee[] = {&SlipRecord::Payee1};
+    int decoded = 0;
+    const auto payeeOnly = [&](const QByteArray& bytes) {
+        ++decoded;
+        const SlipRecord r = SlipRecord::decode(bytes, payee);
+        EXPECT_TRUE(r.Payer1.isEmpty());
+        return r;
+    };
+    PickedRecord<SlipRecord> found;
+    EXPECT_EQ(ResolvePickedLine<SlipRecord>(archive, "BIANCHI  [ 2 ]", payeeOnly, payeeLine, found),
+              PickOutcome::Found);
+    EXPECT_EQ(found.number, 2);
+    EXPECT_EQ(found.record.Payee1, "BIANCHI");
+    EXPECT_EQ(found.record.Payer1, "NERI") << "the found record is read whole";
+    EXPECT_EQ(decoded, 2) << "the walk ends at the first match";
+    EXPECT_FALSE(archive.IsOpen());
+}
+
 TEST_F(LookupPick, AnArchiveThatCannotBeOpenedFails) {
     ASSERT_TRUE(QDir(tp.dir.path()).mkpath("2026.ccp"));
     RecordArchive archive(path, tp.path("2026.tmp"), SlipRecord::Length);
