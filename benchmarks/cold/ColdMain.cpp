@@ -13,7 +13,11 @@ int main(int argc, char** argv) {
     const auto m = lists::Measure(std::atoi(argv[2]));
     lists::useFolder(QString::fromLocal8Bit(argv[1]), m);
     const lists::Run run = lists::runOnce(m);
-    std::printf("%.6f %.0f %lld\n", run.seconds, lists::peakBytes(), static_cast<long long>(run.lines.size()));
+    // Qt made the user's numeric locale the C library's: the figures are
+    // written with Qt, whose numbers always have a dot, for the parent to read.
+    const QByteArray line = QByteArray::number(run.seconds, 'f', 6) + ' ' + QByteArray::number(lists::peakBytes(), 'f', 0)
+                            + ' ' + QByteArray::number(qint64(run.lines.size())) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     std::fflush(stdout);
     std::_Exit(0); // the windows' teardown is not the user's wait
 }
