@@ -24,7 +24,6 @@
 #include "common/PrintedList.h"
 #include "common/ProgramFiles.h"
 #include "common/RecordArchive.h"
-#include "common/RecordScan.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
 
@@ -142,7 +141,7 @@ QStringList ReadLookupLines(const LookupTable<R>& table, const LookupModeRow<R>&
     if (!archive.IsOpen() && !archive.OpenArchive())
         return lines;
     lines.reserve(archive.RecordCount());
-    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64 number) {
+    const bool read = archive.ForEachRecordBytes([&](const QByteArray& bytes, qint64 number) {
         const R record = DecodeForMode(mode, bytes);
         if (!mode.lists || mode.lists(record))
             lines.append(mode.line(record, number));

@@ -4,7 +4,6 @@
 // whose line equals it exactly. Nothing maps lines to records.
 
 #include "common/RecordArchive.h"
-#include "common/RecordScan.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,7 +25,7 @@ PickOutcome ResolvePickedLine(RecordArchive& archive, const QString& picked, Dec
     if (!archive.IsOpen() && !archive.OpenArchive())
         return PickOutcome::Failed;
     bool matched = false;
-    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64 number) {
+    const bool read = archive.ForEachRecordBytes([&](const QByteArray& bytes, qint64 number) {
         if (line(decode(bytes), number) != picked)
             return true;
         found = {R::decode(bytes), number};

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <type_traits>
 
 
 class RecordArchive {
@@ -79,50 +80,55 @@ public:
         return WriteRecord(k, record.encode());
     }
 
-    // Records 1..count, decoded. The file is read in large runs of records.
-    template <class R>
-    bool ReadAllRecords(QList<R>& records) {
-        records.clear();
+    // Runs `visit(bytes, number)` for records 1..count in order, reading the
+    // file a run of records at a time; `bytes` is the record's own bytes,
+    // valid during the call, so a caller decodes only what it needs and holds
+    // nothing of the records it has passed. A visit that returns a bool ends
+    // the walk by returning false. False when the archive is not open or a
+    // read failed.
+    template <class Visit>
+    bool ForEachRecordBytes(Visit visit) {
         if (!IsOpen())
             return false;
         const qint64 count = RecordCount();
         const qint64 run = std::max<qint64>(1, kReadRunBytes / m_length);
-        records.reserve(count);
-        QByteArray bytes;
-        for (qint64 first = 1; first <= count; first += run) {
-            const qint64 number = std::min(run, count - first + 1);
-            if (!ReadRecords(first, number, bytes)) {
-                records.clear();
-                return false;
-            }
-            for (qint64 i = 0; i < number; ++i)
-                records.append(R::decode(QByteArray::fromRawData(bytes.constData() + i * m_length, m_length)));
-        }
-        return true;
-    }
-
-    // Runs `visit(record, number)` for records 1..count in order, reading the
-    // file in runs; `visit` returns false to stop. False when a read failed.
-    template <class R, class Visit>
-    bool ForEachRecord(Visit visit) {
-        if (!IsOpen())
-            return false;
-        const qint64 count = RecordCount();
-        const qint64 run = std::max<qint64>(1, kScanRunRecords);
         QByteArray bytes;
         for (qint64 first = 1; first <= count; first += run) {
             const qint64 number = std::min(run, count - first + 1);
             if (!ReadRecords(first, number, bytes))
                 return false;
-            for (qint64 i = 0; i < number; ++i)
-                if (!visit(R::decode(QByteArray::fromRawData(bytes.constData() + i * m_length, m_length)), first + i))
-                    return true;
+            for (qint64 i = 0; i < number; ++i) {
+                const QByteArray record = QByteArray::fromRawData(bytes.constData() + i * m_length, m_length);
+                if constexpr (std::is_same_v<decltype(visit(record, first + i)), bool>) {
+                    if (!visit(record, first + i))
+                        return true;
+                } else {
+                    visit(record, first + i);
+                }
+            }
         }
         return true;
     }
 
+    // Runs `visit(record, number)` for records 1..count in order, decoded;
+    // `visit` returns false to stop. False when a read failed.
+    template <class R, class Visit>
+    bool ForEachRecord(Visit visit) {
+        return ForEachRecordBytes([&](const QByteArray& bytes, qint64 k) { return bool(visit(R::decode(bytes), k)); });
+    }
+
+    // Records 1..count, decoded; empty when a read failed.
+    template <class R>
+    bool ReadAllRecords(QList<R>& records) {
+        records.clear();
+        records.reserve(RecordCount());
+        const bool read = ForEachRecordBytes([&](const QByteArray& bytes, qint64) { records.append(R::decode(bytes)); });
+        if (!read)
+            records.clear();
+        return read;
+    }
+
 private:
-    static constexpr qint64 kScanRunRecords = 1024;
     static constexpr qint64 kReadRunBytes = 1024 * 1024;
 
     bool openFile();

@@ -2,7 +2,6 @@
 
 #include "common/FixedRecord.h"
 #include "common/RecordArchive.h"
-#include "common/RecordScan.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
 
@@ -124,7 +123,7 @@ Summary ReadYearSummary(SummaryKind kind, const QString& year, const QString& na
         return summary;
     const QString key = nameKey(name);
     summary.lines.reserve(kind == SummaryKind::All ? archive.RecordCount() : 0);
-    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64) {
+    const bool read = archive.ForEachRecordBytes([&](const QByteArray& bytes, qint64) {
         addToSummary(summary, kind, key, SlipRecord::decode(bytes, kSummaryFields));
     });
     return read ? summary : Summary();
@@ -164,11 +163,10 @@ void RemoveDuplicateItems(QComboBox* list, bool repeat) {
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     RemoveDuplicateItems(items, repeat);
-    SetNameEntries(list, items);
+    SetNameEntries(list, std::move(items));
 }
 
 void SetNameEntries(QComboBox* list, QStringList names) {
-    RemoveDuplicateItems(names);
     SortAsListBox(names);
     const QSignalBlocker quiet(list);
     list->clear();
@@ -202,15 +200,14 @@ YearNames ReadYearNames(const QString& year) {
     QSet<QString> payers;
     QSet<QString> payees;
     const auto keep = [](QStringList& kept, QSet<QString>& seen, const QString& name) {
-        const QString trimmed = trimBlanks(name).toString();
-        const QString key = trimmed.toLower();
+        const QString key = nameKey(name);
         if (!seen.contains(key)) {
             seen.insert(key);
-            kept << trimmed;
+            kept << trimBlanks(name).toString();
         }
     };
     constexpr std::array<QString SlipRecord::*, 2> kNames{&SlipRecord::Payer1, &SlipRecord::Payee1};
-    const bool read = ScanRecords(archive, [&](const QByteArray& bytes, qint64) {
+    const bool read = archive.ForEachRecordBytes([&](const QByteArray& bytes, qint64) {
         const SlipRecord slip = SlipRecord::decode(bytes, kNames);
         keep(names.payers, payers, slip.Payer1);
         keep(names.payees, payees, slip.Payee1);

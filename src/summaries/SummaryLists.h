@@ -60,8 +60,9 @@ void RemoveDuplicateItems(QStringList& items, bool repeat = true);
 // box lists them (without regard to case).
 void RemoveDuplicateItems(QComboBox* list, bool repeat = true);
 
-// The names as the summary window offers them: one entry of every group of
-// the same name, listed as a sorted list box lists them; no entry current.
+// The names as the summary window offers them, listed as a sorted list box
+// lists them; no entry current. The names come each once (ReadYearNames,
+// RemoveDuplicateItems).
 void SetNameEntries(QComboBox* list, QStringList names);
 
 // The trimmed Payer1 (ByPayer) or Payee1 (ByPayee) of every slip, blank names
