@@ -1,7 +1,11 @@
 #include "summaries/SlipSheet.h"
 
-#include "common/RecordArchive.h"
 #include "common/Settings.h"
+
+RecordArchive YearSlipArchive(const QString& year) {
+    return RecordArchive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
+                         SlipRecord::Length);
+}
 
 QStringList SlipSheetHeader() {
     return {QStringLiteral("C/C"),       QStringLiteral("Importo versato"), QStringLiteral("Intestatario"),
@@ -27,8 +31,7 @@ QString WriteYearSheet(const QString& year, const QString& folder, const std::fu
         platform::documentWriters().startXlsx(SlipSheetHeader(), folder, QStringLiteral("Bollettini anno ") + year);
     if (!sheet)
         return QString();
-    RecordArchive archive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
-                          SlipRecord::Length);
+    RecordArchive archive = YearSlipArchive(year);
     if (archive.OpenArchive()) {
         const qint64 count = archive.RecordCount();
         bool rowsWritten = true;

@@ -4,6 +4,7 @@
 #include "common/RecordArchive.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
+#include "summaries/SlipSheet.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -98,13 +99,6 @@ void addToSummary(Summary& summary, SummaryKind kind, const QString& key, const 
         summary.cents += cents;
 }
 
-// The year's archive in the program folder; opening creates it empty when
-// it is missing.
-RecordArchive yearArchive(const QString& year) {
-    return RecordArchive(ProgramFilePath(YearArchiveName(year)), ProgramFilePath(YearTempName(year)),
-                         SlipRecord::Length);
-}
-
 } // namespace
 
 Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QString& name) {
@@ -118,7 +112,7 @@ Summary BuildSummary(SummaryKind kind, const QList<SlipRecord>& slips, const QSt
 
 Summary ReadYearSummary(SummaryKind kind, const QString& year, const QString& name) {
     Summary summary;
-    RecordArchive archive = yearArchive(year);
+    RecordArchive archive = YearSlipArchive(year);
     if (!archive.OpenArchive())
         return summary;
     const QString key = nameKey(name);
@@ -184,7 +178,7 @@ QStringList SlipNames(SummaryKind kind, const QList<SlipRecord>& slips) {
 
 QList<SlipRecord> ReadYearSlips(const QString& year) {
     QList<SlipRecord> slips;
-    RecordArchive archive = yearArchive(year);
+    RecordArchive archive = YearSlipArchive(year);
     if (archive.OpenArchive())
         archive.ReadAllRecords(slips);
     return slips;
@@ -194,7 +188,7 @@ YearNames ReadYearNames(const QString& year) {
     // Of each group of the same name only the first in file order is kept,
     // as RemoveDuplicateItems keeps it; the names are held once each.
     YearNames names;
-    RecordArchive archive = yearArchive(year);
+    RecordArchive archive = YearSlipArchive(year);
     if (!archive.OpenArchive())
         return names;
     QSet<QString> payers;

@@ -93,7 +93,7 @@ void frmToExcel::Form_Load() {
     // The count as the archive's length gives it, fraction included: a
     // trailing part of a record shows here, though only whole ones export.
     const QString y = year();
-    RecordArchive archive(ProgramFilePath(YearArchiveName(y)), ProgramFilePath(YearTempName(y)), SlipRecord::Length);
+    RecordArchive archive = YearSlipArchive(y);
     if (!archive.OpenArchive())
         return;
     const double records = double(QFileInfo(archive.ArchivePath()).size()) / SlipRecord::Length;
