@@ -18,11 +18,21 @@ namespace {
 
 constexpr qint64 kCopyChunk = 1024 * 1024;
 
-// The journal: a mark, the record's offset (8 bytes) and length (4 bytes),
-// little-endian, the record itself and a check of all that precedes it. A
-// journal cut short, or with any byte wrong, fails the check.
-constexpr char kJournalMark[4] = {'Q', 'J', 'N', '1'};
-constexpr qint64 kJournalHead = 4 + 8 + 4;
+// The journal: a mark, the record's offset and the archive's length before
+// the save (8 bytes each), the record's length (4 bytes), little-endian, the
+// record, the bytes it covers in the archive as they were (as many as the old
+// length leaves from the offset, at most a record), and a check of all from
+// the offset on. The mark says which way the journal goes: "QJNR" completes
+// the save, "QJNU" brings the old bytes and length back; it lies outside the
+// check so that a failed save can turn its journal with one small write. A
+// journal cut short, or with any byte wrong, fails the check. "QJN1" is the
+// older form, with neither the old length nor the old bytes, the mark
+// checked too; it can only be completed.
+constexpr char kRedoMark[4] = {'Q', 'J', 'N', 'R'};
+constexpr char kUndoMark[4] = {'Q', 'J', 'N', 'U'};
+constexpr char kOlderMark[4] = {'Q', 'J', 'N', '1'};
+constexpr qint64 kJournalHead = 4 + 8 + 8 + 4;
+constexpr qint64 kOlderJournalHead = 4 + 8 + 4;
 constexpr qint64 kJournalCheck = 8;
 
 quint64 journalCheck(const char* data, qint64 size) {
@@ -32,30 +42,70 @@ quint64 journalCheck(const char* data, qint64 size) {
     return h;
 }
 
-QByteArray journalBytes(qint64 offset, const QByteArray& record) {
-    QByteArray j(kJournalHead + record.size() + kJournalCheck, Qt::Uninitialized);
-    char* p = j.data();
-    std::copy_n(kJournalMark, 4, p);
-    qToLittleEndian<qint64>(offset, p + 4);
-    qToLittleEndian<qint32>(qint32(record.size()), p + 12);
-    std::copy_n(record.constData(), record.size(), p + kJournalHead);
-    qToLittleEndian<quint64>(journalCheck(p, kJournalHead + record.size()), p + kJournalHead + record.size());
-    return j;
+bool hasMark(const QByteArray& j, const char (&mark)[4]) {
+    return j.size() >= 4 && std::equal(mark, mark + 4, j.constData());
 }
 
-// The offset and record of a whole journal; false for anything else.
-bool parseJournal(const QByteArray& j, qint64& offset, QByteArray& record) {
-    if (j.size() < kJournalHead + kJournalCheck || !std::equal(kJournalMark, kJournalMark + 4, j.constData()))
+// How many of the old bytes a save at `offset` over an archive of `oldSize`
+// bytes covers.
+qint64 coveredBytes(qint64 offset, qint64 oldSize, qint64 length) {
+    return std::clamp<qint64>(oldSize - offset, 0, length);
+}
+
+// The older form: the offset and record of a whole journal.
+bool parseOlderJournal(const QByteArray& j, qint64& offset, QByteArray& record) {
+    if (j.size() < kOlderJournalHead + kJournalCheck || !hasMark(j, kOlderMark))
         return false;
     const char* p = j.constData();
     offset = qFromLittleEndian<qint64>(p + 4);
     const qint32 length = qFromLittleEndian<qint32>(p + 12);
-    if (length < 0 || j.size() != kJournalHead + length + kJournalCheck
-        || qFromLittleEndian<quint64>(p + kJournalHead + length) != journalCheck(p, kJournalHead + length))
+    if (length < 0 || j.size() != kOlderJournalHead + length + kJournalCheck
+        || qFromLittleEndian<quint64>(p + kOlderJournalHead + length) != journalCheck(p, kOlderJournalHead + length))
         return false;
-    record = j.mid(kJournalHead, length);
+    record = j.mid(kOlderJournalHead, length);
     return true;
 }
+
+} // namespace
+
+QByteArray RecordArchive::journalBytes(const Journal& journal) {
+    const qint64 body = kJournalHead + journal.record.size() + journal.old.size();
+    QByteArray j(body + kJournalCheck, Qt::Uninitialized);
+    char* p = j.data();
+    std::copy_n(journal.undo ? kUndoMark : kRedoMark, 4, p);
+    qToLittleEndian<qint64>(journal.offset, p + 4);
+    qToLittleEndian<qint64>(journal.oldSize, p + 12);
+    qToLittleEndian<qint32>(qint32(journal.record.size()), p + 20);
+    std::copy_n(journal.record.constData(), journal.record.size(), p + kJournalHead);
+    std::copy_n(journal.old.constData(), journal.old.size(), p + kJournalHead + journal.record.size());
+    qToLittleEndian<quint64>(journalCheck(p + 4, body - 4), p + body);
+    return j;
+}
+
+// A whole journal, in either form; false for anything else.
+bool RecordArchive::parseJournal(const QByteArray& j, Journal& journal) {
+    journal = Journal{};
+    if (hasMark(j, kOlderMark))
+        return parseOlderJournal(j, journal.offset, journal.record);
+    if (j.size() < kJournalHead + kJournalCheck || !(hasMark(j, kRedoMark) || hasMark(j, kUndoMark)))
+        return false;
+    const char* p = j.constData();
+    journal.undo = hasMark(j, kUndoMark);
+    journal.offset = qFromLittleEndian<qint64>(p + 4);
+    journal.oldSize = qFromLittleEndian<qint64>(p + 12);
+    const qint32 length = qFromLittleEndian<qint32>(p + 20);
+    if (length < 0 || journal.offset < 0 || journal.oldSize < journal.offset)
+        return false;
+    const qint64 covered = coveredBytes(journal.offset, journal.oldSize, length);
+    const qint64 body = kJournalHead + length + covered;
+    if (j.size() != body + kJournalCheck || qFromLittleEndian<quint64>(p + body) != journalCheck(p + 4, body - 4))
+        return false;
+    journal.record = j.mid(kJournalHead, length);
+    journal.old = j.mid(kJournalHead + length, covered);
+    return true;
+}
+
+namespace {
 
 // A whole file into `out`; false when it cannot be opened or read (a missing
 // file sets errno to ENOENT).
@@ -107,6 +157,11 @@ bool RecordArchive::openFile() {
     m_real = QFile::encodeName(real);
     m_folder = QFile::encodeName(QFileInfo(real).absolutePath());
     m_journal = QFile::encodeName(ProgramFiles::JournalOf(real));
+    // The temporary file lies beside the real archive, for the rename; it
+    // keeps its own name there when the archive is reached through a link.
+    m_temp = QFile::encodeName(m_tempPath);
+    if (m_real != QFile::encodeName(QFileInfo(m_path).absoluteFilePath()))
+        m_temp = m_folder + '/' + QFile::encodeName(QFileInfo(m_tempPath).fileName());
     m_fd = fileCalls().open(m_real, O_RDWR | O_CREAT);
     if (m_fd < 0) {
         if (!QFileInfo(real).isFile())
@@ -118,7 +173,9 @@ bool RecordArchive::openFile() {
         m_readOnly = true;
         return true;
     }
-    m_journalPending = !applyJournal();
+    m_journalPending = !settleJournal();
+    // A delete cut short leaves its temporary file, as large as the archive.
+    fileCalls().remove(m_temp);
     return true;
 }
 
@@ -134,35 +191,98 @@ void RecordArchive::CloseArchive() {
     m_journalPending = false;
 }
 
-bool RecordArchive::applyJournal() {
-    QByteArray journal;
-    if (!readWholeFile(m_journal, journal))
-        return errno == ENOENT;
-    qint64 offset = 0;
-    QByteArray record;
-    // A journal that is not whole was cut short before the archive was
-    // touched; one that does not fit the archive is not its own.
-    if (parseJournal(journal, offset, record) && record.size() == m_length && offset >= 0 && offset % m_length == 0
-        && offset <= RecordCount() * m_length) {
-        if (!platform::WriteFullyAt(m_fd, record.constData(), record.size(), offset)
-            || fileCalls().syncData(m_fd) != 0)
-            return false;
+bool RecordArchive::settleJournal() {
+    Journal journal;
+    bool apply = false;
+    if (m_failed) {
+        journal = *m_failed;
+        apply = true;
+    } else {
+        QByteArray bytes;
+        if (!readWholeFile(m_journal, bytes)) {
+            if (errno != ENOENT)
+                return false;
+            m_journalPending = false;
+            return true;
+        }
+        // A journal that is not whole was cut short before the archive was
+        // touched; one that does not fit the archive is not its own.
+        apply = parseJournal(bytes, journal) && fits(journal);
     }
-    return fileCalls().remove(m_journal) == 0 || errno == ENOENT;
+    if (apply && !(journal.undo ? restore(journal) : redo(journal)))
+        return false;
+    if (!discardJournal())
+        return false;
+    m_failed.reset();
+    return true;
 }
 
-bool RecordArchive::writeJournal(qint64 offset, const QByteArray& record) {
+bool RecordArchive::fits(const Journal& journal) const {
+    return journal.record.size() == m_length && journal.offset % m_length == 0
+           && journal.offset <= RecordCount() * m_length;
+}
+
+bool RecordArchive::writeJournal(const Journal& journal) {
     const int fd = fileCalls().open(m_journal, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0)
         return false;
-    const QByteArray bytes = journalBytes(offset, record);
+    const QByteArray bytes = journalBytes(journal);
     bool written = platform::WriteFullyAt(fd, bytes.constData(), bytes.size(), 0) && fileCalls().syncData(fd) == 0;
     written = fileCalls().close(fd) == 0 && written;
     // The journal's name must be on disk too before the archive changes.
-    written = written && fileCalls().syncFolder(m_folder) == 0;
-    if (!written)
-        fileCalls().remove(m_journal);
-    return written;
+    return written && fileCalls().syncFolder(m_folder) == 0;
+}
+
+bool RecordArchive::markJournalUndo() {
+    const int fd = fileCalls().open(m_journal, O_WRONLY);
+    if (fd < 0)
+        return false;
+    bool marked = platform::WriteFullyAt(fd, kUndoMark, 4, 0) && fileCalls().syncData(fd) == 0;
+    marked = fileCalls().close(fd) == 0 && marked;
+    return marked;
+}
+
+bool RecordArchive::discardJournal() {
+    if (fileCalls().remove(m_journal) == 0 || errno == ENOENT) {
+        m_journalPending = false;
+        return true;
+    }
+    // An empty journal is never applied; the next opening removes it.
+    const int fd = fileCalls().open(m_journal, O_WRONLY | O_TRUNC);
+    if (fd < 0)
+        return false;
+    const bool emptied = fileCalls().syncData(fd) == 0;
+    return fileCalls().close(fd) == 0 && emptied;
+}
+
+bool RecordArchive::redo(const Journal& journal) {
+    return platform::WriteFullyAt(m_fd, journal.record.constData(), journal.record.size(), journal.offset)
+           && fileCalls().syncData(m_fd) == 0;
+}
+
+bool RecordArchive::restore(const Journal& journal) {
+    if (!platform::WriteFullyAt(m_fd, journal.old.constData(), journal.old.size(), journal.offset))
+        return false;
+    struct stat info {};
+    if (fileCalls().status(m_fd, info) != 0)
+        return false;
+    if (info.st_size > journal.oldSize && fileCalls().truncate(m_fd, journal.oldSize) != 0)
+        return false;
+    return fileCalls().syncData(m_fd) == 0;
+}
+
+void RecordArchive::abandonSave(const Journal& journal) {
+    m_failed = journal;
+    m_failed->undo = true;
+    m_journalPending = true;
+    if (restore(journal) && discardJournal()) {
+        m_failed.reset();
+        return;
+    }
+    // The old bytes are not back for sure, or the journal is still there:
+    // turned, it brings them back at the next opening; until then the next
+    // save or delete here undoes this one first.
+    markJournalUndo();
 }
 
 qint64 RecordArchive::RecordCount() const {
@@ -192,19 +312,30 @@ bool RecordArchive::ReadAll(QByteArray& out) { return ReadRecords(1, RecordCount
 bool RecordArchive::WriteRecord(qint64 k, const QByteArray& record) {
     if (m_fd < 0 || m_readOnly || record.size() != m_length)
         return false;
-    if (k < 1 || k > RecordCount() + 1)
+    if (m_journalPending && !settleJournal())
         return false;
-    if (m_journalPending && !applyJournal())
+    struct stat info {};
+    if (fileCalls().status(m_fd, info) != 0)
         return false;
-    const qint64 offset = (k - 1) * m_length;
-    if (!writeJournal(offset, record))
+    if (k < 1 || k > info.st_size / m_length + 1)
         return false;
-    // From here a crash leaves a whole journal, which the next opening
-    // completes; so does a failure, unless a later save here completes it.
+    Journal journal;
+    journal.offset = (k - 1) * m_length;
+    journal.oldSize = info.st_size;
+    journal.record = record;
+    journal.old.resize(coveredBytes(journal.offset, journal.oldSize, m_length));
+    if (!platform::ReadFullyAt(m_fd, journal.old.data(), journal.old.size(), journal.offset))
+        return false;
+    // Once the journal is whole on disk a crash leaves it for the next opening
+    // to complete; a failure is undone before it is reported, the journal
+    // with it, whether or not it was whole.
     m_journalPending = true;
-    if (!platform::WriteFullyAt(m_fd, record.constData(), m_length, offset) || fileCalls().syncData(m_fd) != 0)
+    if (!writeJournal(journal) || !redo(journal)) {
+        abandonSave(journal);
         return false;
-    m_journalPending = fileCalls().remove(m_journal) != 0;
+    }
+    // The save is on disk; a journal that cannot go only repeats it.
+    discardJournal();
     return true;
 }
 
@@ -222,14 +353,9 @@ bool RecordArchive::RemoveRecord(qint64 k) {
     if (k < 1 || k > count)
         return false;
     // A save cut short goes into the archive before its records move.
-    if (m_journalPending && !applyJournal())
+    if (m_journalPending && !settleJournal())
         return false;
-
-    // The temporary file lies beside the real archive, for the rename; it
-    // keeps its own name there when the archive is reached through a link.
-    QByteArray temp = QFile::encodeName(m_tempPath);
-    if (m_real != QFile::encodeName(QFileInfo(m_path).absoluteFilePath()))
-        temp = m_folder + '/' + QFile::encodeName(QFileInfo(m_tempPath).fileName());
+    const QByteArray& temp = m_temp;
 
     // Nothing of an earlier temporary file may survive into the result.
     fileCalls().remove(temp);
@@ -248,8 +374,8 @@ bool RecordArchive::RemoveRecord(qint64 k) {
         fileCalls().remove(temp);
         return false;
     }
-    const bool durable = fileCalls().syncFolder(m_folder) == 0;
+    fileCalls().syncFolder(m_folder);
     closeFile();
     openFile();
-    return durable;
+    return true;
 }

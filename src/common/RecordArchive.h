@@ -5,19 +5,26 @@
 // nothing stays open between actions. Every operation reports failure through
 // its result and shows nothing itself.
 //
-// A save is all or nothing and on disk when it reports success: the record
-// and its place go first to a journal beside the archive, which is synced,
-// then the record is written in place and the archive synced, and the journal
-// removed. Opening the archive completes a whole journal left by a save that
-// was cut short and drops one that was not whole (the archive was not touched
-// yet). A link to the archive is followed: the archive's real file is
-// written, its journal and temporary file lie beside it.
+// A save is all or nothing and on disk when it reports success: the record,
+// its place and the bytes it covers go first to a journal beside the archive,
+// which is synced, then the record is written in place and the archive
+// synced, and the journal removed. A save that fails is undone before it
+// reports the failure: the archive gets its old bytes and length back and the
+// journal goes; where even that cannot be written, the journal is turned to
+// bring the old bytes back, so nothing completes a save that was reported
+// failed. Opening the archive completes a whole journal left by a save that
+// a crash cut short, undoes one turned so, and drops one that was not whole
+// (the archive was not touched yet); it also removes the temporary file of a
+// delete that was cut short. A link to the archive is followed: the
+// archive's real file is written, its journal and temporary file lie beside
+// it.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <algorithm>
+#include <optional>
 #include <type_traits>
 
 
@@ -54,14 +61,19 @@ public:
 
     // Overwrites record k (1 <= k <= count) or appends it (k = count + 1); no
     // other byte changes. False for any other k or a record not L bytes long,
-    // and whenever the record may not be on disk; a save cut short after its
-    // journal was synced is completed when the archive is next opened.
+    // and whenever the record may not be on disk: then the archive holds its
+    // old bytes, now or at the latest when it is next opened or saved into.
+    // Only a save cut short by a crash after its journal was synced is
+    // completed when the archive is next opened.
     bool WriteRecord(qint64 k, const QByteArray& record);
 
     // Deletes record k (1 <= k <= count); the later records move one down. The
     // records that stay are written to the temporary file, which is synced
     // and renamed over the archive in one step: a failure leaves the archive
-    // as it was. The archive stays open afterwards, on its new content.
+    // as it was. Once the rename is done the delete has happened and reports
+    // so, even if the folder cannot be synced after it (a crash then may
+    // bring back the old archive, whole). The archive stays open afterwards,
+    // on its new content.
     bool RemoveRecord(qint64 k);
 
     // Typed access for record types with `static R decode(const QByteArray&)`
@@ -131,12 +143,35 @@ public:
 private:
     static constexpr qint64 kReadRunBytes = 1024 * 1024;
 
+    // What a save is about to change: enough to complete it or to undo it.
+    struct Journal {
+        bool undo = false;   // brings the old bytes back instead of the record
+        qint64 offset = 0;   // where the record goes
+        qint64 oldSize = -1; // the archive's length before the save; -1: not known
+        QByteArray record;
+        QByteArray old;      // the bytes the record covers, as they were
+    };
+
+    static QByteArray journalBytes(const Journal& journal);
+    static bool parseJournal(const QByteArray& bytes, Journal& journal);
+
     bool openFile();
     void closeFile();
-    // Completes the journal of a save cut short, or drops one that is not
-    // whole; false when a whole journal could not be brought into the archive.
-    bool applyJournal();
-    bool writeJournal(qint64 offset, const QByteArray& record);
+    // Brings a journal left beside the archive into it (completing a save cut
+    // short or undoing one that failed) and removes it; drops one that is not
+    // whole or not this archive's. False when that could not be written.
+    bool settleJournal();
+    bool fits(const Journal& journal) const;
+    bool writeJournal(const Journal& journal);
+    // The journal turned into one that undoes its save.
+    bool markJournalUndo();
+    // Removes the journal, or at least empties it so that it is never applied.
+    bool discardJournal();
+    bool redo(const Journal& journal);
+    bool restore(const Journal& journal);
+    // A save that failed after its journal was written: the archive goes back
+    // to what it was before the failure is reported.
+    void abandonSave(const Journal& journal);
     bool writeRemainder(qint64 k, qint64 count, int temp);
 
     QString m_path;
@@ -144,11 +179,16 @@ private:
     int m_length;
     int m_fd = -1;
     bool m_readOnly = false;
-    // The archive's real file (links followed), its folder and its journal.
+    // The archive's real file (links followed), its folder, its journal and
+    // the temporary file of a delete, the last two beside the real file.
     QByteArray m_real;
     QByteArray m_folder;
     QByteArray m_journal;
-    // A journal may lie beside the archive that is not in it for sure yet.
+    QByteArray m_temp;
+    // A journal may lie beside the archive that is not settled yet.
     bool m_journalPending = false;
+    // A failed save whose undo could not be written yet; it is undone before
+    // anything else is written, whatever the journal on disk says.
+    std::optional<Journal> m_failed;
 };
 

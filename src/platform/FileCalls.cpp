@@ -40,6 +40,8 @@ ssize_t FileCalls::writeAt(int fd, const char* data, size_t size, off_t offset) 
     return ::pwrite(fd, data, size, offset);
 }
 
+int FileCalls::truncate(int fd, off_t size) { return ::ftruncate(fd, size); }
+
 int FileCalls::syncData(int fd) { return ::fdatasync(fd); }
 
 int FileCalls::syncFolder(const QByteArray& folder) {

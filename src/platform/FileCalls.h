@@ -22,6 +22,8 @@ public:
     virtual int status(int fd, struct stat& info);
     virtual ssize_t readAt(int fd, char* data, size_t size, off_t offset);
     virtual ssize_t writeAt(int fd, const char* data, size_t size, off_t offset);
+    // Cuts the file (or extends it with zeros) to `size` bytes.
+    virtual int truncate(int fd, off_t size);
     // Brings the file's data (and its length) to the disk.
     virtual int syncData(int fd);
     // Brings the names of a folder (files created, renamed, removed) to disk.

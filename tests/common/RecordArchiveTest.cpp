@@ -221,6 +221,10 @@ constexpr int kLength = 16;
 
 QByteArray record(char c) { return QByteArray(kLength, c); }
 
+// The journal a save writes first: a head of 24 bytes, the record, the bytes
+// it covers (none for an append) and a check of 8 bytes.
+qint64 journalSize(bool overwrite) { return 24 + kLength + (overwrite ? kLength : 0) + 8; }
+
 class ArchiveInterrupted : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -244,6 +248,7 @@ protected:
         QByteArray all;
         EXPECT_TRUE(reopened.ReadAll(all));
         EXPECT_FALSE(QFile::exists(journal)) << "the opening settles every journal";
+        EXPECT_FALSE(QFile::exists(temp)) << "the opening removes a delete's temporary file";
         return all;
     }
     // Every file of the folder, hidden ones included.
@@ -260,9 +265,9 @@ protected:
 } // namespace
 
 TEST_F(ArchiveInterrupted, ASaveOrAppendKilledAtAnyByteLeavesEveryRecordOldOrNew) {
-    // The journal (head, record, check) goes first, then the record itself.
-    const qint64 journalSize = 4 + 8 + 4 + kLength + 8;
+    // The journal goes first, then the record itself.
     for (const qint64 k : {2, 4}) {
+        const qint64 journalSize = ::journalSize(k == 2);
         const QByteArray saved = record('n');
         const QByteArray after = k == 2 ? record('A') + saved + record('C') : old + saved;
         for (qint64 cut = 0; cut < journalSize + kLength; ++cut) {
@@ -288,32 +293,25 @@ TEST_F(ArchiveInterrupted, ASaveOrAppendKilledAtAnyByteLeavesEveryRecordOldOrNew
 
 TEST_F(ArchiveInterrupted, AFailedSyncIsNeverASave) {
     // Syncs in order: the journal, its folder, the archive.
-    for (int nth = 1; nth <= 3; ++nth) {
-        reset();
-        RecordArchive archive(path, temp, kLength);
-        ASSERT_TRUE(archive.OpenArchive());
-        calls.failSync(nth);
-        EXPECT_FALSE(archive.WriteRecord(1, record('n'))) << nth;
-        if (nth < 3) {
-            // The archive was not touched and no journal stays.
-            EXPECT_EQ(fileBytes(path), old) << nth;
-            EXPECT_EQ(files(), QStringList{"2012.ccp"}) << nth;
+    for (const qint64 k : {2, 4}) {
+        for (int nth = 1; nth <= 3; ++nth) {
+            reset();
+            RecordArchive archive(path, temp, kLength);
+            ASSERT_TRUE(archive.OpenArchive());
+            calls.failSync(nth);
+            EXPECT_FALSE(archive.WriteRecord(k, record('n'))) << k << " sync " << nth;
+            // Undone before the failure is reported, journal and all.
+            EXPECT_EQ(fileBytes(path), old) << k << " sync " << nth;
+            EXPECT_EQ(files(), QStringList{"2012.ccp"}) << k << " sync " << nth;
+            // A later save in the same action does not bring it back.
+            calls.heal();
+            ASSERT_TRUE(archive.WriteRecord(3, record('m')));
+            EXPECT_EQ(fileBytes(path), record('A') + record('B') + record('m')) << k << " sync " << nth;
+            archive.CloseArchive();
+            // Nor does the next start.
+            EXPECT_EQ(afterRestart(), record('A') + record('B') + record('m')) << k << " sync " << nth;
         }
-        // A later save in the same action first completes the one that failed.
-        calls.heal();
-        ASSERT_TRUE(archive.WriteRecord(3, record('m')));
-        EXPECT_EQ(fileBytes(path), (nth < 3 ? record('A') : record('n')) + record('B') + record('m')) << nth;
-        EXPECT_EQ(files(), QStringList{"2012.ccp"}) << nth;
     }
-    // Left to the next start, a synced journal is completed there.
-    reset();
-    RecordArchive archive(path, temp, kLength);
-    ASSERT_TRUE(archive.OpenArchive());
-    calls.failSync(3);
-    EXPECT_FALSE(archive.WriteRecord(2, record('n')));
-    EXPECT_TRUE(QFile::exists(journal));
-    archive.CloseArchive();
-    EXPECT_EQ(afterRestart(), record('A') + record('n') + record('C'));
 }
 
 TEST_F(ArchiveInterrupted, OnlyAWholeJournalOfThisArchiveIsApplied) {
@@ -322,15 +320,15 @@ TEST_F(ArchiveInterrupted, OnlyAWholeJournalOfThisArchiveIsApplied) {
     {
         RecordArchive archive(path, temp, kLength);
         ASSERT_TRUE(archive.OpenArchive());
-        calls.killAfter(4 + 8 + 4 + kLength + 8);
+        calls.killAfter(journalSize(true));
         EXPECT_FALSE(archive.WriteRecord(2, record('n')));
     }
     calls.heal();
     const QByteArray whole = fileBytes(journal);
-    ASSERT_EQ(whole.size(), 4 + 8 + 4 + kLength + 8);
+    ASSERT_EQ(whole.size(), journalSize(true));
 
     QByteArray flipped = whole;
-    flipped[20] = 'x'; // one byte of the record
+    flipped[26] = 'x'; // one byte of the record
     QByteArray beyond = whole;
     beyond[4] = char(kLength * 9); // an offset past the end
     for (const QByteArray& wrong : {flipped, beyond, whole.left(whole.size() - 1), whole + 'x'}) {
@@ -411,13 +409,173 @@ TEST_F(ArchiveInterrupted, AnArchiveReachedThroughALinkStaysALink) {
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"anno.dat"});
 
     // A save killed there leaves its journal beside the real file, and the
-    // next opening through the link completes it.
-    calls.killAfter(4 + 8 + 4 + kLength + 8);
+    // next opening through the link completes it; so is a delete's
+    // temporary file cut short there removed.
+    writeFile(elsewhere.filePath("2012.tmp"), record('t'));
+    calls.killAfter(journalSize(true));
     EXPECT_FALSE(archive.WriteRecord(1, record('x')));
     archive.CloseArchive();
     EXPECT_TRUE(QFile::exists(real + ".jnl"));
     calls.heal();
-    ASSERT_TRUE(archive.OpenArchive());
+    // The next start: a new program, which knows only what is on disk.
+    RecordArchive reopened(path, temp, kLength);
+    ASSERT_TRUE(reopened.OpenArchive());
     EXPECT_EQ(fileBytes(real), record('x') + record('C') + record('D'));
     EXPECT_FALSE(QFile::exists(real + ".jnl"));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"anno.dat"});
+}
+
+TEST_F(ArchiveInterrupted, AFailedWriteAtAnyByteIsUndoneAndARetrySavesOnce) {
+    // A failing device (EIO) or a full disk (ENOSPC) stops a save at any byte
+    // of its journal or of its record; the program goes on and says so.
+    enum class Fault { Device, FullDisk };
+    const QByteArray saved = record('n');
+    const QByteArray abc = record('A') + record('B') + record('C');
+    for (const Fault fault : {Fault::Device, Fault::FullDisk}) {
+        for (const qint64 k : {2, 4}) {
+            const QByteArray after = k == 2 ? record('A') + saved + record('C') : abc + saved;
+            const qint64 journalSize = ::journalSize(k == 2);
+            for (qint64 cut = 0; cut < journalSize + kLength; ++cut) {
+                const auto where = [&] { return QString("%1 k=%2 cut=%3").arg(int(fault)).arg(k).arg(cut).toStdString(); };
+                reset();
+                RecordArchive archive(path, temp, kLength);
+                ASSERT_TRUE(archive.OpenArchive());
+                if (fault == Fault::Device)
+                    calls.failWriteAfter(cut);
+                else
+                    calls.fillDiskAfter(cut);
+                // Written over the archive's own bytes, a record needs no room.
+                const bool fails = fault == Fault::Device || k == 4 || cut < journalSize;
+                EXPECT_EQ(archive.WriteRecord(k, saved), !fails) << where();
+                EXPECT_EQ(fileBytes(path), fails ? abc : after) << where();
+                EXPECT_EQ(files(), QStringList{"2012.ccp"}) << where();
+                // Pressed again once there is room, the save is made once.
+                calls.heal();
+                if (fails) {
+                    EXPECT_TRUE(archive.WriteRecord(k, saved)) << where();
+                }
+                EXPECT_EQ(fileBytes(path), after) << where();
+                archive.CloseArchive();
+                EXPECT_EQ(afterRestart(), after) << where();
+            }
+        }
+    }
+}
+
+TEST_F(ArchiveInterrupted, AJournalThatCannotBeRemovedNeverBringsAFailedSaveBack) {
+    using Call = FaultyFileCalls::Call;
+    const QByteArray abc = record('A') + record('B') + record('C');
+    for (const qint64 k : {2, 4}) {
+        const QByteArray after = k == 2 ? record('A') + record('n') + record('C') : abc + record('n');
+        // The removal fails, and so may the emptying of the journal that
+        // stands in for it (the second open for writing, after the journal's).
+        for (const bool emptyingFails : {false, true}) {
+            for (const bool restart : {true, false}) {
+                const auto where = [&] { return QString("k=%1 %2 %3").arg(k).arg(emptyingFails).arg(restart).toStdString(); };
+                reset();
+                RecordArchive archive(path, temp, kLength);
+                ASSERT_TRUE(archive.OpenArchive());
+                calls.failSync(3); // the record's
+                calls.failCall(Call::Remove, 1);
+                if (emptyingFails)
+                    calls.failCall(Call::Open, 2);
+                EXPECT_FALSE(archive.WriteRecord(k, record('n'))) << where();
+                EXPECT_EQ(fileBytes(path), abc) << where();
+                EXPECT_TRUE(QFile::exists(journal)) << where();
+                calls.heal();
+                if (restart) {
+                    archive.CloseArchive();
+                    EXPECT_EQ(afterRestart(), abc) << where();
+                } else {
+                    EXPECT_TRUE(archive.WriteRecord(k, record('n'))) << where();
+                    EXPECT_EQ(fileBytes(path), after) << where();
+                    EXPECT_EQ(files(), QStringList{"2012.ccp"}) << where();
+                }
+            }
+        }
+    }
+    // A save that is on disk stays saved when its journal cannot go.
+    reset();
+    RecordArchive archive(path, temp, kLength);
+    ASSERT_TRUE(archive.OpenArchive());
+    calls.failCall(Call::Remove, 1);
+    calls.failCall(Call::Open, 2);
+    EXPECT_TRUE(archive.WriteRecord(2, record('n')));
+    archive.CloseArchive();
+    EXPECT_EQ(afterRestart(), record('A') + record('n') + record('C'));
+}
+
+TEST_F(ArchiveInterrupted, AnUndoThatCannotBeWrittenIsDoneBeforeAnythingElse) {
+    using Call = FaultyFileCalls::Call;
+    const QByteArray abc = record('A') + record('B') + record('C');
+    // The record's sync fails (the third), and then its undo: the write of an
+    // overwrite's old bytes (the third write, after the journal's and the
+    // record's), the cut of an append back to the old length, or the sync
+    // after either.
+    struct Case {
+        qint64 k;
+        Call call;
+        int nth;
+    };
+    for (const Case& c : {Case{2, Call::Write, 3}, Case{4, Call::Truncate, 1}, Case{2, Call::Sync, 4},
+                          Case{4, Call::Sync, 4}}) {
+        const QByteArray after = c.k == 2 ? record('A') + record('n') + record('C') : abc + record('n');
+        for (const bool restart : {true, false}) {
+            const auto where = [&] { return QString("k=%1 call=%2 %3").arg(c.k).arg(int(c.call)).arg(restart).toStdString(); };
+            reset();
+            RecordArchive archive(path, temp, kLength);
+            ASSERT_TRUE(archive.OpenArchive());
+            calls.failSync(3);
+            calls.failCall(c.call, c.nth);
+            EXPECT_FALSE(archive.WriteRecord(c.k, record('n'))) << where();
+            calls.heal();
+            if (restart) {
+                archive.CloseArchive();
+                EXPECT_EQ(afterRestart(), abc) << where();
+            } else {
+                EXPECT_TRUE(archive.WriteRecord(c.k, record('n'))) << where();
+                EXPECT_EQ(fileBytes(path), after) << where();
+                EXPECT_EQ(files(), QStringList{"2012.ccp"}) << where();
+            }
+        }
+    }
+    // Even with a journal that cannot be turned either, the next save here
+    // first puts the old bytes back, and so does a delete.
+    for (const bool remove : {false, true}) {
+        reset();
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        calls.failSync(3);
+        calls.failCall(Call::Write, 3); // the old bytes
+        calls.failCall(Call::Write, 4); // the journal's new mark
+        EXPECT_FALSE(archive.WriteRecord(2, record('n')));
+        calls.heal();
+        if (remove) {
+            EXPECT_TRUE(archive.RemoveRecord(3));
+            EXPECT_EQ(fileBytes(path), record('A') + record('B')) << remove;
+        } else {
+            EXPECT_TRUE(archive.WriteRecord(4, record('m')));
+            EXPECT_EQ(fileBytes(path), abc + record('m')) << remove;
+        }
+        EXPECT_EQ(files(), QStringList{"2012.ccp"}) << remove;
+    }
+}
+
+TEST_F(ArchiveInterrupted, AJournalOfTheOlderFormIsCompleted) {
+    // Before journals kept the old bytes: mark, offset, length, record and a
+    // check of all of it.
+    reset();
+    QByteArray j("QJN1");
+    j += QByteArray(8, '\0');
+    j[4] = char(kLength); // record 2
+    j += QByteArray(4, '\0');
+    j[12] = char(kLength);
+    j += record('n');
+    quint64 h = 14695981039346656037ULL;
+    for (const char c : j)
+        h = (h ^ quint8(c)) * 1099511628211ULL;
+    for (int i = 0; i < 8; ++i)
+        j += char(h >> (8 * i));
+    writeFile(journal, j);
+    EXPECT_EQ(afterRestart(), record('A') + record('n') + record('C'));
 }

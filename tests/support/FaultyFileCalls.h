@@ -1,71 +1,139 @@
 #pragma once
-// The real file calls of the archives, with a kill or a failing sync on
-// request. Once killed, the write that crosses the limit stops there and
-// nothing more reaches the disk: writes, syncs, renames, removals and new
-// files fail, as after kill -9 or a power cut; reads still work, for the
-// dead program's own bookkeeping. By default every call goes through.
+// The real file calls of the archives, with a kill, a full disk or a failing
+// call on request. Once killed, the write that crosses the limit stops there
+// and nothing more reaches the disk: writes, syncs, truncations, renames,
+// removals and new files fail, as after kill -9 or a power cut; reads still
+// work, for the dead program's own bookkeeping. A full disk or a failing call
+// leaves the program running. By default every call goes through.
 
 #include "platform/FileCalls.h"
 
 #include <fcntl.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <optional>
+#include <utility>
+
+#include <sys/stat.h>
+#include <vector>
 
 class FaultyFileCalls final : public platform::FileCalls {
 public:
+    // The calls that can be made to fail one at a time; an open counts only
+    // when it may write.
+    enum class Call { Write, Sync, Truncate, Remove, Open };
+
     qint64 written = 0; // bytes written through these calls
     int syncs = 0;      // data and folder syncs asked
 
     // The program dies once `bytes` more bytes have been written.
     void killAfter(qint64 bytes) { limit_ = written + bytes; }
-    // The `nth` sync from now (1: the next one) fails with EIO; the program
-    // goes on.
-    void failSync(int nth) { failingSync_ = syncs + nth; }
+    // The write that crosses `bytes` more bytes stops there and fails with
+    // EIO, as a failing device's; the next ones go through.
+    void failWriteAfter(qint64 bytes) { failingWrite_ = written + bytes; }
+    // The disk has room for `bytes` more bytes: a write that needs more room
+    // than that stops where the room ends, and fails with ENOSPC from there;
+    // a write over bytes a file already has needs none.
+    void fillDiskAfter(qint64 bytes) { room_ = bytes; }
+    // The `nth` call of that kind from now (1: the next one) fails with EIO;
+    // the program goes on.
+    void failCall(Call call, int nth) { failing_.push_back({call, count(call) + nth}); }
+    void failSync(int nth) { failCall(Call::Sync, nth); }
     void heal() {
         limit_.reset();
-        failingSync_ = 0;
+        failingWrite_.reset();
+        room_.reset();
+        restFails_.reset();
+        failing_.clear();
         dead_ = false;
     }
     bool dead() const { return dead_; }
 
     int open(const QByteArray& path, int flags) override {
-        if (dead_ && (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)))
-            return fail();
+        if (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) {
+            if (dead_ || fails(Call::Open))
+                return fail();
+        }
         return FileCalls::open(path, flags);
     }
     int create(const QByteArray& path, mode_t mode) override {
-        return dead_ ? fail() : FileCalls::create(path, mode);
+        return dead_ || fails(Call::Open) ? fail() : FileCalls::create(path, mode);
     }
     ssize_t writeAt(int fd, const char* data, size_t size, off_t offset) override {
-        if (dead_)
+        const bool failing = fails(Call::Write);
+        if (dead_ || failing)
             return fail();
+        if (restFails_) // the rest of a write cut short
+            return fail(*std::exchange(restFails_, std::nullopt));
+        std::optional<int> cut;
         if (limit_ && written + qint64(size) > *limit_) {
             dead_ = true;
             size = size_t(*limit_ - written);
-            if (size == 0)
-                return fail();
+            cut = EIO;
         }
+        if (failingWrite_ && written + qint64(size) > *failingWrite_) {
+            size = size_t(*failingWrite_ - written);
+            failingWrite_.reset();
+            cut = EIO;
+        }
+        struct stat info {};
+        FileCalls::status(fd, info);
+        if (room_) {
+            const qint64 needed = std::max<qint64>(0, qint64(offset) + qint64(size) - info.st_size);
+            if (needed > *room_) {
+                size -= size_t(needed - *room_);
+                cut = ENOSPC;
+            }
+        }
+        if (cut && size == 0)
+            return fail(*cut);
         const ssize_t put = FileCalls::writeAt(fd, data, size, offset);
-        if (put > 0)
+        if (put > 0) {
             written += put;
+            if (room_) // the room taken is what the file grew by
+                *room_ -= std::max<qint64>(0, qint64(offset) + put - info.st_size);
+        }
+        if (cut && !dead_)
+            restFails_ = cut;
         return put;
+    }
+    int truncate(int fd, off_t size) override {
+        const bool failing = fails(Call::Truncate);
+        return dead_ || failing ? fail() : FileCalls::truncate(fd, size);
     }
     int syncData(int fd) override { return syncFails() ? fail() : FileCalls::syncData(fd); }
     int syncFolder(const QByteArray& folder) override { return syncFails() ? fail() : FileCalls::syncFolder(folder); }
     int rename(const QByteArray& from, const QByteArray& to) override {
         return dead_ ? fail() : FileCalls::rename(from, to);
     }
-    int remove(const QByteArray& path) override { return dead_ ? fail() : FileCalls::remove(path); }
+    int remove(const QByteArray& path) override {
+        const bool failing = fails(Call::Remove);
+        return dead_ || failing ? fail() : FileCalls::remove(path);
+    }
 
 private:
-    static int fail() {
-        errno = EIO;
+    static int fail(int error = EIO) {
+        errno = error;
         return -1;
     }
-    bool syncFails() { return ++syncs == failingSync_ || dead_; }
+    int& count(Call call) { return counts_[size_t(call)]; }
+    // Counts the call and says whether it is one asked to fail.
+    bool fails(Call call) {
+        const int n = ++count(call);
+        return std::find(failing_.begin(), failing_.end(), std::pair{call, n}) != failing_.end();
+    }
+    bool syncFails() {
+        ++syncs;
+        return fails(Call::Sync) || dead_;
+    }
 
     std::optional<qint64> limit_;
-    int failingSync_ = 0;
+    std::optional<qint64> failingWrite_;
+    std::optional<qint64> room_;
+    std::optional<int> restFails_;
+    std::array<int, 5> counts_{};
+    std::vector<std::pair<Call, int>> failing_;
     bool dead_ = false;
 };
