@@ -11,6 +11,7 @@
 #include "registers/payers/frmEsecutori.h"
 #include "registers/reasons/ReasonCard.h"
 #include "slips/SlipCard.h"
+#include "support/FaultyFileCalls.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -247,6 +248,52 @@ TYPED_TEST(RecordCardDesign, AFailedAppendLeavesTheCardNew) {
     w.card->Save();
     EXPECT_EQ(w.position->text(), " 1") << "the next save still appends the typing";
     EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(1, 0));
+}
+
+TYPED_TEST(RecordCardDesign, ASaveThatFailsHalfWrittenIsNotThereAfterwardsAndTheNextPressSavesOnce) {
+    using R = typename TypeParam::Record;
+    this->store(3);
+    const auto bytes = [&] {
+        QFile file(this->tp.path(TypeParam::archive()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    FaultyFileCalls calls;
+    platform::setFileCalls(&calls);
+    struct Restore {
+        ~Restore() { platform::setFileCalls(nullptr); }
+    } restore;
+    auto& w = this->w;
+
+    // A new card on a disk with room for the journal and part of the record.
+    w.typeRecord(9);
+    calls.fillDiskAfter(R::Length + 100);
+    w.card->Save();
+    EXPECT_EQ(this->last().text, "Il sistema non permette di salvare i dati.\r\n\r\n"
+                                 "Accertarsi che il file di archivio non abbia attributi di protezione.");
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(QDir(this->tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"), QStringList{});
+    EXPECT_EQ(w.position->text(), "");
+    calls.heal();
+    w.card->Save();
+    EXPECT_EQ(w.position->text(), " 4");
+    EXPECT_EQ(this->records(), 4);
+    EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(9, 0));
+
+    // A record changed on a device that fails halfway through writing it.
+    const QByteArray four = bytes();
+    w.card->Browse(RecordCardBase::Step::First);
+    w.typeRecord(8);
+    calls.failWriteAfter(2 * R::Length + 40 + R::Length / 2);
+    w.card->Save();
+    EXPECT_EQ(this->last().text, "Il sistema non permette di salvare i dati.\r\n\r\n"
+                                 "Accertarsi che il file di archivio non abbia attributi di protezione.");
+    EXPECT_EQ(bytes(), four);
+    calls.heal();
+    w.card->Save();
+    EXPECT_EQ(this->size(), four.size());
+    EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(8, 0));
+    EXPECT_EQ(bytes().mid(R::Length), four.mid(R::Length));
 }
 
 TYPED_TEST(RecordCardDesign, AnAppendOverwritesAPartialTail) {

@@ -6,7 +6,6 @@
 #include "common/HelpCatalogue.h"
 #include "platform/UserLocale.h"
 #include "slips/frmBollettini.h"
-#include "support/FaultyFileCalls.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
@@ -454,36 +453,6 @@ TEST_F(SlipForm, FailedSaveKeepsTheBoxesAndTheRecordNumber) {
     f.lblFile->setText("nessuna/2026");
     f.cmdPrimo_Click();
     EXPECT_EQ(last().text, kEmptyArchive);
-}
-
-TEST_F(SlipForm, ASaveTheDiskHasNoRoomForIsNotThereAfterwardsAndPressedAgainIsSavedOnce) {
-    store({slip("1", "UNO"), slip("2", "DUE"), slip("3", "TRE")});
-    const QByteArray before = bytes();
-    FaultyFileCalls calls;
-    platform::setFileCalls(&calls);
-    struct Restore {
-        ~Restore() { platform::setFileCalls(nullptr); }
-    } restore;
-    // Room for the journal and part of the slip, as on a disk with one page free.
-    calls.fillDiskAfter(SlipRecord::Length + 100);
-    frmBollettini& f = open();
-    f.imgNuovo_Click();
-    f.txtCC->setText("4444");
-    f.txtIntestatario01->setText("QUATTRO");
-    f.imgSalva_Click();
-    EXPECT_EQ(last().text, kSaveError);
-    EXPECT_EQ(bytes(), before);
-    EXPECT_EQ(QDir(tp.dir.path()).entryList({kYear + "*"}, QDir::Files | QDir::Hidden), QStringList{kYear + ".ccp"});
-    EXPECT_EQ(f.lblPosizione->text(), "");
-
-    // Room made, the same press saves the slip once.
-    calls.heal();
-    f.imgSalva_Click();
-    EXPECT_EQ(f.lblPosizione->text(), " 4");
-    EXPECT_EQ(bytes().size(), 4 * SlipRecord::Length);
-    EXPECT_EQ(record(4).Payee1, "QUATTRO");
-    f.cmdUltimo_Click();
-    EXPECT_EQ(f.lblPosizione->text(), " 4");
 }
 
 TEST_F(SlipForm, RecordNumberOutsideTheArchiveIsNeitherSavedNorDeleted) {
