@@ -1,9 +1,8 @@
 // Quillora: filling in, printing and archiving Italian postal payment slips.
 
 #include "common/Form.h"
-#include "platform/FileCopy.h"
+#include "platform/DocumentWriters.h"
 #include "platform/Program.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
 #include "shell/HandDowns.h"
 #include "shell/PasswordStoreFile.h"
@@ -24,8 +23,8 @@ int main(int argc, char** argv) {
 
     InstallHandDowns();
     InstallProgramFolder();
-    // Copies cut short by a crash or a kill leave their hidden temporary files.
-    platform::RemoveCopyLeftovers(platform::programFolder());
+    // Exports cut short by a crash or a kill leave their hidden temporary files.
+    platform::RemoveExportLeftovers();
     Forms::get<frmPassword>().Show();
     if (platform::program().ended())
         return 0;

@@ -1,5 +1,7 @@
 #include "platform/DocumentWriters.h"
 
+#include "platform/FileCopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,20 +18,55 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
-QString exportFolder() {
+namespace {
+
+QString exportFolderPath() {
     QString folder = qEnvironmentVariable("QUILLORA_EXPORT_DIR");
     if (folder.isEmpty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty())
             folder = QDir::homePath() + QStringLiteral("/Documents");
     }
+    return folder;
+}
+
+// The whole name of a writer's temporary file: a dot, "quillora-", 16
+// hexadecimal digits, ".tmp". Only files named exactly so are ever taken for
+// leftovers.
+const QString kTempNamePattern = QStringLiteral("\\.quillora-[0-9a-f]{16}\\.tmp");
+
+// Removes the temporary files that writers killed before they were done left
+// in `folder`. A writer holds an exclusive lock on its temporary file from
+// its creation to its naming, so a file that cannot be locked is still being
+// written (by another instance of the program, or by this one) and stays.
+void removeExportLeftoversIn(const QString& folder) {
+    for (const QString& leftover : FilesNamedIn(folder, kTempNamePattern)) {
+        const QByteArray path = QFile::encodeName(leftover);
+        const int fd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QString exportFolder() {
+    const QString folder = exportFolderPath();
     QDir().mkpath(folder);
     return folder;
 }
+
+void RemoveExportLeftovers() { removeExportLeftoversIn(exportFolderPath()); }
 
 namespace {
 
@@ -101,7 +138,8 @@ QString xmlEscaped(const QString& text) {
 // ------------------------------------------------------------------ files
 
 // A new file in the target folder that takes the document until it gets its
-// name; removed on destruction unless published.
+// name; removed on destruction unless published. It stays open and locked
+// until then, so that no cleanup of leftovers takes it meanwhile.
 class TempFile {
 public:
     explicit TempFile(const QString& folder) {
@@ -113,25 +151,23 @@ public:
             fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ < 0 && errno != EEXIST)
                 break;
+            if (fd_ >= 0 && !lock())
+                closeFile();
         }
         if (fd_ < 0)
             path_.clear();
     }
-    ~TempFile() {
-        closeFile();
-        if (!path_.isEmpty())
-            ::unlink(path_.constData());
-    }
+    ~TempFile() { discard(); }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
     bool created() const { return !path_.isEmpty(); }
-    // Removes the file now.
+    // Removes the file now, unless it was published.
     void discard() {
-        closeFile();
         if (!path_.isEmpty())
             ::unlink(path_.constData());
         path_.clear();
+        closeFile();
     }
     const QByteArray& path() const { return path_; }
 
@@ -148,20 +184,8 @@ public:
         return true;
     }
     // Flushes what the file holds (written here or by a library through its
-    // path) to the disk and closes it.
-    bool finish() {
-        if (fd_ < 0)
-            fd_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
-        const bool synced = fd_ >= 0 && ::fsync(fd_) == 0;
-        return closeFile() && synced;
-    }
-    bool closeFile() {
-        if (fd_ < 0)
-            return true;
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0;
-    }
+    // path) to the disk.
+    bool sync() { return fd_ >= 0 && ::fsync(fd_) == 0; }
 
     // Gives the file the first free numbered name, never replacing a file
     // that exists, even one that appears meanwhile: the rename refuses an
@@ -174,6 +198,7 @@ public:
             const QByteArray encoded = QFile::encodeName(target);
             if (::renameat2(AT_FDCWD, path_.constData(), AT_FDCWD, encoded.constData(), RENAME_NOREPLACE) == 0) {
                 path_.clear();
+                closeFile();
                 syncFolder(folder);
                 return target;
             }
@@ -184,6 +209,7 @@ public:
             if (::link(path_.constData(), encoded.constData()) == 0) {
                 ::unlink(path_.constData());
                 path_.clear();
+                closeFile();
                 syncFolder(folder);
                 return target;
             }
@@ -194,6 +220,22 @@ public:
     }
 
 private:
+    // Locks the new file for as long as it is open. A cleanup of another
+    // instance may have removed it between its creation and the lock (it was
+    // not locked yet): then it has no name any more and false says to try
+    // another. Where the file system has no locks the file goes unlocked,
+    // and no cleanup can lock it either.
+    bool lock() {
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat info {};
+        return ::fstat(fd_, &info) == 0 && info.st_nlink > 0;
+    }
+    void closeFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
     static void syncFolder(const QString& folder) {
         const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dirFd >= 0) {
@@ -437,7 +479,7 @@ public:
     Workbook& operator=(const Workbook&) = delete;
 
     bool start(const QStringList& header) {
-        if (!numbers_ || !temp_.created() || !temp_.closeFile())
+        if (!numbers_ || !temp_.created())
             return false;
         const CNumbers c(numbers_);
         lxw_workbook_options options{};
@@ -472,7 +514,7 @@ public:
             workbook_ = nullptr;
         }
         QString path;
-        if (ok_ && closed == LXW_NO_ERROR && temp_.finish())
+        if (ok_ && closed == LXW_NO_ERROR && temp_.sync())
             path = temp_.publish(folder_, baseName_, QStringLiteral(".xlsx"));
         temp_.discard(); // nothing is left unless it was published
         return path;
@@ -521,8 +563,9 @@ public:
         });
         if (bytes.isEmpty())
             return QString();
+        removeExportLeftoversIn(folder);
         TempFile temp(folder);
-        if (!temp.created() || !temp.write(bytes) || !temp.finish())
+        if (!temp.created() || !temp.write(bytes) || !temp.sync())
             return QString();
         return temp.publish(folder, baseName, QStringLiteral(".docx"));
     }
@@ -531,6 +574,7 @@ public:
                                            const QString& baseName) override {
         if (!usableBaseName(baseName))
             return nullptr;
+        removeExportLeftoversIn(folder);
         auto workbook = std::make_unique<Workbook>(folder, baseName);
         if (!workbook->start(header))
             return nullptr;

@@ -3,7 +3,9 @@
 // and a one-sheet workbook (.xlsx). Each is written under a temporary name in
 // the target folder and then given a name that no file has yet: "<base>.docx",
 // then "<base> (2).docx", "<base> (3).docx" ...; an existing file is never
-// replaced and a failed write leaves no file behind.
+// replaced and a failed write leaves no file behind. The temporary files a
+// kill left in a folder are removed before the next write there, and those of
+// the export folder at the start (RemoveExportLeftovers).
 
 #include <QList>
 #include <QPair>
@@ -17,6 +19,12 @@ namespace platform {
 // The folder exports are written to: $QUILLORA_EXPORT_DIR when set and not
 // empty, otherwise the user's Documents folder. Created when missing.
 QString exportFolder();
+
+// Removes from the export folder the temporary files of writes that a kill or
+// a crash stopped, and nothing else: only regular files named exactly as the
+// writers name theirs, and none a running write still holds. A missing folder
+// is not made.
+void RemoveExportLeftovers();
 
 struct DocxParagraph {
     QString text; // empty: an empty paragraph

@@ -63,19 +63,8 @@ QByteArray tempNameIn(const QByteArray& folder, const QByteArray& name) {
 
 // The names tempNameIn gives, for one target's name or for any: a dot, the
 // name, a dot, a 32-bit number in base 36, ".tmp".
-QRegularExpression tempNamePattern(const QString& name) {
-    return QRegularExpression(QStringLiteral("^\\.") + name + QStringLiteral("\\.[0-9a-z]{1,7}\\.tmp$"));
-}
-
-// The regular files of `folder` whose names match.
-QStringList leftoversIn(const QString& folder, const QRegularExpression& pattern) {
-    QStringList found;
-    const QDir dir(folder);
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && pattern.match(entry.fileName()).hasMatch())
-            found << entry.absoluteFilePath();
-    }
-    return found;
+QString tempNamePattern(const QString& name) {
+    return QStringLiteral("\\.") + name + QStringLiteral("\\.[0-9a-z]{1,7}\\.tmp");
 }
 
 } // namespace
@@ -103,8 +92,21 @@ FileError FileErrorOf(int error) {
     }
 }
 
+QStringList FilesNamedIn(const QString& folder, const QString& namePattern) {
+    // Anchored at both ends of the whole name: "$" would also let a name
+    // through that ends in a line feed after the pattern.
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(namePattern));
+    QStringList found;
+    const QDir dir(folder);
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!entry.isSymLink() && entry.isFile() && pattern.match(entry.fileName()).hasMatch())
+            found << entry.absoluteFilePath();
+    }
+    return found;
+}
+
 void RemoveCopyLeftovers(const QString& folder) {
-    for (const QString& leftover : leftoversIn(folder, tempNamePattern(QStringLiteral(".+"))))
+    for (const QString& leftover : FilesNamedIn(folder, tempNamePattern(QStringLiteral(".+"))))
         QFile::remove(leftover);
 }
 
@@ -227,7 +229,7 @@ FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length
 
     // What an interrupted copy to this target left goes first.
     for (const QString& leftover :
-         leftoversIn(where.absolutePath(), tempNamePattern(QRegularExpression::escape(where.fileName()))))
+         FilesNamedIn(where.absolutePath(), tempNamePattern(QRegularExpression::escape(where.fileName()))))
         removeTemp(QFile::encodeName(leftover));
 
     QByteArray tempPath;

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <sys/types.h>
 
@@ -51,6 +52,10 @@ FileError ProbeFile(const QString& path, bool& present);
 
 // The length of a file in bytes; -1 when it is not there or not a file.
 qint64 FileLength(const QString& path);
+
+// The regular files of `folder` (not links, not folders) whose whole name
+// matches the regular expression `namePattern`, as full paths.
+QStringList FilesNamedIn(const QString& folder, const QString& namePattern);
 
 // Removes from `folder` the temporary files that interrupted copies left
 // there, and nothing else: only regular files named as the copier names

@@ -3,6 +3,7 @@
 #include "common/FixedRecord.h"
 #include "common/ProgramFiles.h"
 #include "common/Settings.h"
+#include "platform/FileCopy.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -39,6 +40,10 @@ bool SavePasswordStore(const QString& P, QLabel* lblPwDark) {
 
 void InstallProgramFolder() {
     const QString folder = programFolder();
+    // Copies cut short by a crash or a kill leave their hidden temporary
+    // files; they go before the folder is judged, so that a first start
+    // killed while it wrote the store installs again.
+    RemoveCopyLeftovers(folder);
     const QDir dir(folder);
     if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         return;

@@ -25,8 +25,9 @@ bool LoadPasswordStore(QLabel* lblPwDark);
 // lblPwDark and writes it to the store. Returns whether the write succeeded.
 bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
 
-// First start: when the program folder does not exist yet, or is still
-// empty, create it and write the store with the initial password and copy the
-// manual there (the Windows installer's job). A folder that holds anything is
-// an installation and is left alone, damaged or not.
+// First start: the leftovers of copies cut short are removed from the
+// program folder; when it does not exist yet, or is then empty, create it and
+// write the store with the initial password and copy the manual there (the
+// Windows installer's job). A folder that holds anything else is an
+// installation and is left alone, damaged or not.
 void InstallProgramFolder();

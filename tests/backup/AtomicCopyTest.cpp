@@ -199,7 +199,7 @@ TEST_F(AtomicCopy, OnlyTheCopiersOwnLeftoversAreCleared) {
     ASSERT_TRUE(QFile::exists(archiveLeftover) && QFile::exists(backupLeftover));
     // Names near the copier's that are not its own, and what is no file.
     const QStringList strangers{".2026.ccp.ABC.tmp", "2026.ccp.abc.tmp", ".2026.ccp.abc.tmp.old",
-                                ".2026.ccp.12345678.tmp", "..tmp", "appunti.txt"};
+                                ".2026.ccp.12345678.tmp", "..tmp", "appunti.txt", ".2026.ccp.abc.tmp\n"};
     for (const QString& name : strangers)
         writeFile(dir.filePath(name), "mio");
     // The leftovers of copies to other targets ("2026", "2026.ccpx").

@@ -9,12 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ExportScope.h"
 #include "support/ZipParts.h"
 
 #include <clocale>
 #include <cstdio>
 #include <optional>
 #include <string>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -241,6 +246,117 @@ TEST_F(Writers, ExportFolderIsTheVariablesAndIsMade) {
         qunsetenv("QUILLORA_EXPORT_DIR");
     else
         qputenv("QUILLORA_EXPORT_DIR", saved);
+}
+
+// ------------------------------------------------------------------ leftovers of killed writes
+
+// What a write killed halfway leaves: its hidden temporary file, unlocked
+// (the lock went with the process), with part of a document in it.
+constexpr char kKilled[] = ".quillora-0123456789abcdef.tmp";
+
+TEST_F(Writers, AKilledWriteLeavesNothingAfterTheNextWriteOrTheStart) {
+    put(kKilled, QByteArray(4096, 'P'));
+    EXPECT_FALSE(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")).isEmpty());
+    EXPECT_EQ(files(), QStringList{QStringLiteral("Scheda.docx")});
+
+    put(kKilled, QByteArray(4096, 'P'));
+    const auto writer = documentWriters().startXlsx({QStringLiteral("A")}, dir.path(), QStringLiteral("Foglio"));
+    ASSERT_TRUE(writer);
+    EXPECT_EQ(files().size(), 2) << "the new workbook's own temporary file and nothing else";
+    EXPECT_FALSE(files().contains(kKilled));
+    EXPECT_FALSE(writer->finish().isEmpty());
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Foglio.xlsx"), QStringLiteral("Scheda.docx")}));
+
+    // The start clears the export folder, and does not make a missing one.
+    put(kKilled, QByteArray(4096, 'P'));
+    {
+        const ExportScope scope(dir.path());
+        RemoveExportLeftovers();
+    }
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Foglio.xlsx"), QStringLiteral("Scheda.docx")}));
+    const QString missing = dir.filePath(QStringLiteral("Documenti"));
+    const ExportScope scope(missing);
+    RemoveExportLeftovers();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST_F(Writers, OnlyFilesNamedExactlyAsTheWritersNameTheirsAreCleared) {
+    const QStringList strangers{
+        ".quillora-0123456789ABCDEF.tmp",  ".quillora-0123456789abcde.tmp", ".quillora-0123456789abcdef0.tmp",
+        "quillora-0123456789abcdef.tmp",   ".quillora-0123456789abcdef.tmp.old",
+        ".quillora-0123456789abcdef.tmp\n", "x.quillora-0123456789abcdef.tmp", ".quillora-012345678g abcdef.tmp",
+        ".2026.ccp.abc.tmp", // the file copier's, not the writers'
+    };
+    for (const QString& name : strangers)
+        put(name, "mio");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral(".quillora-00000000000000aa.tmp")));
+    put(QStringLiteral("appunti.txt"), "mio");
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("appunti.txt")),
+                            dir.filePath(QStringLiteral(".quillora-00000000000000bb.tmp"))));
+    const QString inSubfolder = QStringLiteral("sotto/") + kKilled;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sotto")));
+    put(inSubfolder, "mio");
+
+    ASSERT_FALSE(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")).isEmpty());
+    ASSERT_FALSE(documentWriters().writeXlsx({}, dir.path(), QStringLiteral("Foglio")).isEmpty());
+    const ExportScope scope(dir.path());
+    RemoveExportLeftovers();
+
+    QStringList expected = QStringList(strangers)
+                           << "appunti.txt" << ".quillora-00000000000000bb.tmp" << "Scheda.docx" << "Foglio.xlsx";
+    expected.sort();
+    EXPECT_EQ(files(), expected);
+    const QStringList untouched = QStringList(strangers) << inSubfolder << "appunti.txt";
+    for (const QString& name : untouched)
+        EXPECT_EQ(content(name), "mio") << name.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral(".quillora-00000000000000aa.tmp"))).isDir());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral(".quillora-00000000000000bb.tmp"))).isSymLink());
+}
+
+// A second instance of the program exports into the same folder, or this one
+// has a workbook open: the file being written holds its writer's lock and
+// stays through every cleanup; a leftover beside it goes.
+TEST_F(Writers, AWriteStillRunningKeepsItsFileThroughEveryCleanup) {
+    const auto running = documentWriters().startXlsx({QStringLiteral("N")}, dir.path(), QStringLiteral("Lungo"));
+    ASSERT_TRUE(running);
+    for (int i = 1; i <= 3000; ++i)
+        ASSERT_TRUE(running->addRow({QString::number(i)}));
+    const QStringList whileRunning = files();
+    ASSERT_EQ(whileRunning.size(), 1) << "the workbook and its library keep no other file here";
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\.quillora-[0-9a-f]{16}\\.tmp\\z"))
+                    .match(whileRunning[0])
+                    .hasMatch())
+        << whileRunning[0].toStdString();
+
+    // Another process's write, as the writer locks it.
+    constexpr char kElsewhere[] = ".quillora-fedcba9876543210.tmp";
+    put(kElsewhere, "in corso");
+    const int elsewhere = ::open(QFile::encodeName(dir.filePath(kElsewhere)).constData(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(elsewhere, 0);
+    ASSERT_EQ(::flock(elsewhere, LOCK_EX), 0);
+    put(kKilled, "interrotto");
+
+    ASSERT_FALSE(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")).isEmpty());
+    {
+        const ExportScope scope(dir.path());
+        RemoveExportLeftovers();
+    }
+    QStringList kept{kElsewhere, whileRunning[0], QStringLiteral("Scheda.docx")};
+    kept.sort();
+    EXPECT_EQ(files(), kept);
+    EXPECT_EQ(content(kElsewhere), "in corso");
+
+    for (int i = 3001; i <= 3010; ++i)
+        ASSERT_TRUE(running->addRow({QString::number(i)}));
+    const QString path = running->finish();
+    ASSERT_EQ(path, dir.filePath(QStringLiteral("Lungo.xlsx")));
+    EXPECT_EQ(readSheet(path).cells.value(QStringLiteral("A3011")).text, "3010");
+
+    // Once that process is gone its file is a leftover like any other.
+    ::close(elsewhere);
+    ASSERT_FALSE(documentWriters().writeXlsx({}, dir.path(), QStringLiteral("Foglio")).isEmpty());
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Foglio.xlsx"), QStringLiteral("Lungo.xlsx"),
+                                    QStringLiteral("Scheda.docx")}));
 }
 
 // ------------------------------------------------------------------ .xlsx

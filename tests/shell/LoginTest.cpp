@@ -6,7 +6,9 @@
 #include "shell/frmPassword.h"
 #include "support/TestPlatform.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using platform::MsgIcon;
@@ -47,6 +49,56 @@ TEST_F(Login, AnInstalledFolderIsNeverReinstalledButAnEmptyOneIs) {
     QFile::remove(tp.path("Quillora/Guida.pdf"));
     InstallProgramFolder(); // a folder made beforehand, still empty
     EXPECT_TRUE(QFile::exists(tp.path("Quillora/unins000.dll")));
+}
+
+// A first start killed while it writes the store leaves only the copier's
+// temporary file; the next start clears it and installs. A folder that holds
+// anything besides such leftovers is an installation, and without its store
+// it is a damaged one.
+TEST_F(Login, AFirstStartKilledWhileWritingTheStoreInstallsAtTheNextStart) {
+    const QString fresh = tp.path("Nuova");
+    platform::setProgramFolderForTesting(fresh);
+    ASSERT_TRUE(QDir().mkpath(fresh));
+    tp.copier.temps.clear();
+    tp.copier.killAt(FakeFileCopier::Stage::Write, 12);
+    EXPECT_FALSE(TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, "x"));
+    tp.copier.heal();
+    ASSERT_EQ(tp.copier.temps.size(), 1);
+    const QString leftover = tp.copier.temps[0];
+    const auto names = [&] {
+        return QDir(fresh).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
+    ASSERT_EQ(names(), QStringList{QFileInfo(leftover).fileName()}) << "what the kill left";
+
+    InstallProgramFolder();
+    EXPECT_FALSE(QFile::exists(leftover));
+    QFile store(fresh + "/unins000.dll");
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_EQ(store.readAll(), QByteArray("[Uninstall]\r\nSettings=,<^rS77b8L5)Gr\r\n"));
+    store.close();
+    EXPECT_TRUE(login().isVisible());
+    EXPECT_TRUE(tp.messages.shown.empty());
+    EXPECT_FALSE(tp.program.ended());
+    Forms::destroyAll();
+    TestPlatform::settle();
+
+    // An archive beside the leftover: no installation is made over it.
+    for (const QString& name : names())
+        ASSERT_TRUE(QFile::remove(fresh + "/" + name));
+    tp.copier.killAt(FakeFileCopier::Stage::Sync);
+    EXPECT_FALSE(TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, "x"));
+    tp.copier.heal();
+    QFile archive(fresh + "/2026.ccp");
+    ASSERT_TRUE(archive.open(QIODevice::WriteOnly));
+    archive.close();
+    ASSERT_EQ(names().size(), 2);
+    InstallProgramFolder();
+    EXPECT_EQ(names(), QStringList{"2026.ccp"});
+    login();
+    EXPECT_TRUE(tp.program.ended());
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+    TestPlatform::settle();
 }
 
 TEST_F(Login, MissingOrBlankStoreEndsTheProgramWithTheCriticalMessage) {
