@@ -51,5 +51,7 @@ void InstallProgramFolder() {
         return; // the login then reports the damaged installation
     const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
     TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
-    QFile::copy(Manual::BuiltManualPath(), ProgramFilePath(ProgramFiles::Manual));
+    // Through the copier, so that a kill here leaves no temporary file that
+    // the next start would not know to remove.
+    CopyFileAtomically(Manual::BuiltManualPath(), ProgramFilePath(ProgramFiles::Manual));
 }
