@@ -40,8 +40,8 @@ struct BenchArchive {
 // twice in the year and go to a payee among some tens of thousands; a few
 // payers and payees come back all year round. Now and then a name is typed
 // in small letters with capitals, as another clerk would type it, and some
-// carry accents and apostrophes. At 100,000 slips about 97,000 payer and
-// 57,000 payee names are distinct.
+// carry accents and apostrophes. At 100,000 slips 91,123 payer and 62,868
+// payee names are distinct (names the same but for case counted once).
 namespace sample {
 
 inline quint64 mixed(quint64 x) {
