@@ -1,8 +1,11 @@
 // The spreadsheet export of a year at 1,000, 10,000 and 100,000 slips, whole:
 // the archive read, the rows, the workbook written, closed and named in a
-// temporary folder. Beside it, the yardstick: a copy of the archive (read,
-// write, sync) into the same kind of folder. The peak memory is the one of a
-// fresh process of this program that does nothing but one export.
+// temporary folder. Beside it, in the same run, two yardsticks: a copy of the
+// archive (read, write, sync) into the same kind of folder, and the goal's,
+// a Python xlsxwriter script writing the same cells (python_ms; the row says
+// so when python3-xlsxwriter is missing). The peak memory is the one of a
+// fresh process of this program that does nothing but one export, read from
+// that process's own high-water mark.
 
 #include "platform/ProgramFolder.h"
 #include "summaries/SlipSheet.h"
@@ -12,27 +15,28 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
 const char kChildFolder[] = "QUILLORA_BENCH_EXPORT_FOLDER";
+// The child's line that gives its peak resident memory in bytes.
+const char kPeakTag[] = "peak_bytes ";
 // The child's exit status once its export is done.
 constexpr int kChildDone = 42;
 
@@ -71,32 +75,53 @@ double copySeconds(const QString& from, const QString& folder) {
 }
 
 // The peak resident memory, in MB, of a fresh process of this program that
-// makes one export of the archive in `programFolder`.
+// makes one export of the archive in `programFolder`, as that process reads
+// it from its own high-water mark once the export is done.
 double freshExportPeakMb(const QString& programFolder) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
-    env.push_back(std::string(kChildFolder) + "=" + programFolder.toStdString());
-    std::vector<char*> envp;
-    for (auto& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string self = "/proc/self/exe", filter = "--benchmark_filter=^BM_ExcelExportOnce";
-    char* argv[] = {self.data(), filter.data(), nullptr};
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildFolder), programFolder);
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("/proc/self/exe"), {QStringLiteral("--benchmark_filter=^BM_ExcelExportOnce")});
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != kChildDone)
+        return -1;
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n'))
+        if (line.startsWith(kPeakTag))
+            return line.mid(qsizetype(sizeof kPeakTag) - 1).trimmed().toDouble() / 1e6;
+    return -1;
+}
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
-        return -1;
-    int status = 0;
-    rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != kChildDone)
-        return -1;
-    return usage.ru_maxrss / 1024.0; // kB on Linux
+// The export's cells, the header row first, as the yardstick script reads
+// them.
+QString writeCells(const QString& folder) {
+    QJsonArray rows;
+    rows.append(QJsonArray::fromStringList(SlipSheetHeader()));
+    RecordArchive archive = YearSlipArchive(QStringLiteral("2012"));
+    if (!archive.OpenArchive() || !archive.ForEachRecord<SlipRecord>([&](const SlipRecord& slip, qint64) {
+            rows.append(QJsonArray::fromStringList(SlipSheetRow(slip)));
+            return true;
+        }))
+        std::abort();
+    const QString path = QDir(folder).filePath(QStringLiteral("cells.json"));
+    QFile f(path);
+    const QByteArray json = QJsonDocument(rows).toJson(QJsonDocument::Compact);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(json) != json.size())
+        std::abort();
+    return path;
+}
+
+// Seconds the yardstick script takes to write the cells into `folder`; none
+// when the system's Python or its xlsxwriter is missing.
+std::optional<double> pythonSeconds(const QString& cells, const QString& folder) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(QUILLORA_BENCH_XLSX_SCRIPT), cells, QDir(folder).filePath(QStringLiteral("py.xlsx"))});
+    if (!python.waitForFinished(-1) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0)
+        return std::nullopt;
+    bool ok = false;
+    const double seconds = python.readAllStandardOutput().trimmed().toDouble(&ok);
+    QFile::remove(QDir(folder).filePath(QStringLiteral("py.xlsx")));
+    return ok ? std::optional<double>(seconds) : std::nullopt;
 }
 
 void BM_ExcelExport(benchmark::State& state) {
@@ -105,12 +130,20 @@ void BM_ExcelExport(benchmark::State& state) {
     platform::setProgramFolderForTesting(archive.dir.path());
     ensureApplication();
     QTemporaryDir out;
-    double copy = 0, exported = 0;
+    QTemporaryDir work;
+    const QString cells = writeCells(work.path());
+    double copy = 0, exported = 0, python = 0;
+    bool pythonRan = true;
     for (auto _ : state) {
         state.PauseTiming();
         QDir(out.path()).removeRecursively();
         QDir().mkpath(out.path());
         copy += copySeconds(archive.path, out.path());
+        if (pythonRan) {
+            const std::optional<double> seconds = pythonSeconds(cells, work.path());
+            pythonRan = seconds.has_value();
+            python += seconds.value_or(0);
+        }
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
@@ -120,6 +153,12 @@ void BM_ExcelExport(benchmark::State& state) {
     }
     state.counters["copy_ms"] = copy * 1000 / double(state.iterations());
     state.counters["x_copy"] = exported / copy;
+    if (pythonRan) {
+        state.counters["python_ms"] = python * 1000 / double(state.iterations());
+        state.counters["x_python"] = exported / python;
+    } else {
+        state.SetLabel("yardstick missing: python3-xlsxwriter");
+    }
     state.counters["peak_MB"] = freshExportPeakMb(archive.dir.path());
     state.SetItemsProcessed(state.iterations() * n);
 }
@@ -133,6 +172,9 @@ void BM_ExcelExportOnce(benchmark::State& state) {
     for (auto _ : state)
         if (!ExportOnce(out.path()))
             std::_Exit(1);
+    const QByteArray line = kPeakTag + QByteArray::number(peakBytes(), 'f', 0) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
     std::_Exit(kChildDone);
 }
 

@@ -127,9 +127,11 @@ void writeArchive(const QString& path, int n, R (*sample)(int)) {
 }
 
 // The program folder of size n under `base`, made once: n records in each
-// register (at most 100,000) and n slips.
+// register (at most 100,000) and n slips. The folder's name carries the
+// sample's edition, so that a folder kept from a run of an older sample, of
+// the same size, is not taken for this one.
 inline QString prepareFolder(const QString& base, int n) {
-    const QString folder = base + QStringLiteral("/") + QString::number(n);
+    const QString folder = base + QStringLiteral("/") + QString::number(n) + QStringLiteral("-names");
     QDir().mkpath(folder);
     const int registers = std::min(n, 100000);
     writeArchive<PayeeRecord>(folder + QStringLiteral("/Intestatari.idb"), registers, samplePayee);
@@ -251,18 +253,6 @@ inline Run runOnce(Measure m) {
     }
     settle();
     return run;
-}
-
-// This process's peak resident memory, in bytes: its own high-water mark
-// (getrusage would count the parent's memory at the fork).
-inline double peakBytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() * 1024.0;
-    return -1;
 }
 
 } // namespace lists

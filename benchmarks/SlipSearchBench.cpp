@@ -1,7 +1,8 @@
 // The slip search's list building at 1,000, 10,000 and 100,000 slips, in every
-// layout: the archive read in bulk, the lines built and put in order (the
-// opening layout re-sorted by whole euros), and the list filled, as
-// the search does when it opens or a mode button is pressed.
+// layout, as the search does when it opens or a mode button is pressed: the
+// archive walked a run of records at a time, each slip decoded as far as the
+// layout reads it, the lines built and put in order (the opening layout
+// re-sorted by whole euros), and the list filled.
 
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
@@ -34,15 +35,15 @@ void BM_SlipSearchList(benchmark::State& state) {
     if (!archive)
         archive = std::make_unique<Archive>(n);
     ensureApplication();
+    const LookupTable<SlipRecord>& table = SlipLookupTable();
     LineList list;
     for (auto _ : state) {
-        QList<SlipRecord> slips;
-        {
-            RecordArchive file(archive->path, archive->temp, SlipRecord::Length);
-            if (!file.OpenArchive() || !file.ReadAllRecords(slips))
-                std::abort();
-        }
-        FillList(&list, SlipLines(mode, slips));
+        list.clear();
+        RecordArchive file(archive->path, archive->temp, SlipRecord::Length);
+        QStringList lines = ReadLookupLines(table, table.modes[std::size_t(mode)], file);
+        if (lines.size() != n)
+            std::abort();
+        FillList(&list, std::move(lines));
         benchmark::DoNotOptimize(list.count());
     }
     state.SetLabel(LookupModeName(mode).toStdString());

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential clang cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
   qt6-translations-l10n libzip-dev libxlsxwriter-dev xdg-utils
-  libgtest-dev googletest libbenchmark-dev locales
+  libgtest-dev googletest libbenchmark-dev python3-xlsxwriter locales
   fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth
 )
 

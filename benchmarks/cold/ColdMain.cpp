@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const lists::Run run = lists::runOnce(m);
     // Qt made the user's numeric locale the C library's: the figures are
     // written with Qt, whose numbers always have a dot, for the parent to read.
-    const QByteArray line = QByteArray::number(run.seconds, 'f', 6) + ' ' + QByteArray::number(lists::peakBytes(), 'f', 0)
+    const QByteArray line = QByteArray::number(run.seconds, 'f', 6) + ' ' + QByteArray::number(peakBytes(), 'f', 0)
                             + ' ' + QByteArray::number(qint64(run.lines.size())) + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     std::fflush(stdout);

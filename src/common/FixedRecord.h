@@ -7,6 +7,7 @@
 // ever shifts.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -83,6 +84,21 @@ R decodeRecord(const QByteArray& bytes, const std::array<FixedField<R>, N>& layo
         offset += f.width;
     }
     return record;
+}
+
+// The bytes of one field of the record as they lie in it, blanks included;
+// fewer, or none, when the record ends before the field does.
+template <class R, std::size_t N>
+QByteArrayView fieldBytes(const QByteArray& bytes, const std::array<FixedField<R>, N>& layout, QString R::*member) {
+    qsizetype offset = 0;
+    for (const auto& f : layout) {
+        if (f.member == member) {
+            const qsizetype available = std::clamp<qsizetype>(bytes.size() - offset, 0, f.width);
+            return QByteArrayView(bytes.constData() + std::min(offset, bytes.size()), available);
+        }
+        offset += f.width;
+    }
+    return {};
 }
 
 template <class R, std::size_t N>

@@ -34,6 +34,10 @@ SlipRecord SlipRecord::decode(const QByteArray& bytes, std::span<QString SlipRec
 
 QByteArray SlipRecord::encode() const { return encodeRecord(*this, kLayout); }
 
+QByteArrayView SlipRecord::fieldBytes(const QByteArray& bytes, QString SlipRecord::* field) {
+    return ::fieldBytes(bytes, kLayout, field);
+}
+
 QString YearArchiveName(const QString& year) { return ProgramFiles::YearArchive(year).archive; }
 
 QString YearTempName(const QString& year) { return ProgramFiles::YearArchive(year).temp; }

@@ -3,6 +3,7 @@
 // fields, 601 bytes, no separators.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <span>
@@ -29,6 +30,8 @@ struct SlipRecord {
     // Only these fields; the others stay empty.
     static SlipRecord decode(const QByteArray& bytes, std::span<QString SlipRecord::* const> fields);
     QByteArray encode() const;
+    // The bytes of one field in an encoded record, padding included.
+    static QByteArrayView fieldBytes(const QByteArray& bytes, QString SlipRecord::* field);
 
     bool operator==(const SlipRecord&) const = default;
 };

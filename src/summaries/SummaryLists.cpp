@@ -4,6 +4,7 @@
 #include "common/RecordArchive.h"
 #include "common/Settings.h"
 #include "common/SortedList.h"
+#include "platform/Cp1252.h"
 #include "summaries/SlipSheet.h"
 
 #include <QComboBox>
@@ -12,13 +13,15 @@
 #include <QHash>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QSet>
+#include <QStringListModel>
 #include <QStyle>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace {
@@ -163,8 +166,14 @@ void RemoveDuplicateItems(QComboBox* list, bool repeat) {
 void SetNameEntries(QComboBox* list, QStringList names) {
     SortAsListBox(names);
     const QSignalBlocker quiet(list);
-    list->clear();
-    list->addItems(names);
+    // The box shows the names from one list of its own rather than an item
+    // made for each of a year's hundred thousand names.
+    auto* model = qobject_cast<QStringListModel*>(list->model());
+    if (!model || model->QObject::parent() != list) {
+        model = new QStringListModel(list);
+        list->setModel(model);
+    }
+    model->setStringList(names);
     list->setCurrentIndex(-1);
 }
 
@@ -184,6 +193,105 @@ QList<SlipRecord> ReadYearSlips(const QString& year) {
     return slips;
 }
 
+namespace {
+
+// The byte of every byte's small letter. Each byte of the code page decodes
+// to a character of its own, and the small letter of each is again one of
+// its characters: two fields have the same name key (nameKey) exactly when
+// their bytes, outer blanks dropped and each put through this table, are the
+// same.
+const std::array<char, 256>& smallLetterBytes() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> bytes{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString small = decodeField(&byte, 1).toLower();
+            bytes[std::size_t(b)] = small.size() == 1 ? char(platform::cp1252Byte(small[0].unicode())) : byte;
+        }
+        return bytes;
+    }();
+    return table;
+}
+
+// The first field of every group of the same name, decoded, in the order the
+// fields come. The names are told apart by their keys' bytes, so a name seen
+// before is neither decoded nor held again.
+class FirstNames {
+public:
+    // Room for half the fields' names at first, for a year repeats names.
+    explicit FirstNames(qint64 fields) {
+        const auto names = std::size_t(std::clamp<qint64>(fields / 2, 8, 1 << 22));
+        grow(names);
+        keys_.reserve(names);
+        bytes_.reserve(names * 16);
+    }
+
+    void add(QByteArrayView field) {
+        const char* begin = field.data();
+        const char* end = begin + field.size();
+        while (begin < end && *begin == ' ')
+            ++begin;
+        while (end > begin && end[-1] == ' ')
+            --end;
+        const std::size_t length = std::size_t(end - begin);
+        const std::array<char, 256>& small = smallLetterBytes();
+        folded_.resize(length);
+        std::uint64_t hash = 0xCBF29CE484222325ULL;
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = small[static_cast<unsigned char>(begin[i])];
+            folded_[i] = c;
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
+        }
+        std::size_t slot = slotOf(hash);
+        for (; slots_[slot]; slot = (slot + 1) & (slots_.size() - 1)) {
+            const Key& key = keys_[slots_[slot] - 1];
+            if (key.hash == hash && key.length == length && bytes_.compare(key.begin, length, folded_) == 0)
+                return;
+        }
+        keys_.push_back({hash, bytes_.size(), length});
+        bytes_ += folded_;
+        slots_[slot] = std::uint32_t(keys_.size());
+        names_ << decodeField(begin, qsizetype(length));
+        if (keys_.size() * 2 > slots_.size())
+            grow(slots_.size());
+    }
+
+    QStringList take() { return std::move(names_); }
+
+private:
+    struct Key {
+        std::uint64_t hash;
+        std::size_t begin; // in bytes_
+        std::size_t length;
+    };
+
+    std::size_t slotOf(std::uint64_t hash) const {
+        return std::size_t((hash * 0x9E3779B97F4A7C15ULL) >> 32) & (slots_.size() - 1);
+    }
+
+    // Room for at least twice `names` keys.
+    void grow(std::size_t names) {
+        std::size_t size = 16;
+        while (size < names * 2)
+            size *= 2;
+        slots_.assign(size, 0);
+        for (std::size_t k = 0; k < keys_.size(); ++k) {
+            std::size_t slot = slotOf(keys_[k].hash);
+            while (slots_[slot])
+                slot = (slot + 1) & (size - 1);
+            slots_[slot] = std::uint32_t(k + 1);
+        }
+    }
+
+    std::vector<std::uint32_t> slots_; // a key's index + 1; 0 for a free slot
+    std::vector<Key> keys_;
+    std::string bytes_; // the keys' bytes back to back
+    std::string folded_;
+    QStringList names_;
+};
+
+} // namespace
+
 YearNames ReadYearNames(const QString& year) {
     // Of each group of the same name only the first in file order is kept,
     // as RemoveDuplicateItems keeps it; the names are held once each.
@@ -191,22 +299,17 @@ YearNames ReadYearNames(const QString& year) {
     RecordArchive archive = YearSlipArchive(year);
     if (!archive.OpenArchive())
         return names;
-    QSet<QString> payers;
-    QSet<QString> payees;
-    const auto keep = [](QStringList& kept, QSet<QString>& seen, const QString& name) {
-        const QString key = nameKey(name);
-        if (!seen.contains(key)) {
-            seen.insert(key);
-            kept << trimBlanks(name).toString();
-        }
-    };
-    constexpr std::array<QString SlipRecord::*, 2> kNames{&SlipRecord::Payer1, &SlipRecord::Payee1};
+    FirstNames payers(archive.RecordCount());
+    FirstNames payees(archive.RecordCount());
     const bool read = archive.ForEachRecordBytes([&](const QByteArray& bytes, qint64) {
-        const SlipRecord slip = SlipRecord::decode(bytes, kNames);
-        keep(names.payers, payers, slip.Payer1);
-        keep(names.payees, payees, slip.Payee1);
+        payers.add(SlipRecord::fieldBytes(bytes, &SlipRecord::Payer1));
+        payees.add(SlipRecord::fieldBytes(bytes, &SlipRecord::Payee1));
     });
-    return read ? names : YearNames();
+    if (!read)
+        return names;
+    names.payers = payers.take();
+    names.payees = payees.take();
+    return names;
 }
 
 int FitListHorizontalExtent(QListWidget* list) {

@@ -3,11 +3,13 @@
 #include "summaries/SummaryArchive.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -176,6 +178,85 @@ TEST(SummaryNames, FromTheArchiveAreTheEntriesOfTheWholeListDeduplicated) {
         for (int i = 0; i < whole.count(); ++i)
             EXPECT_EQ(once.itemText(i), whole.itemText(i)) << i;
         EXPECT_EQ(once.currentIndex(), -1);
+    }
+}
+
+// The archive's names are told apart by their bytes. Every byte of the code
+// page, alone, doubled, between blanks and after a capital or a small letter,
+// gives the names that decoding every slip and keeping the first of each
+// group of the same name (SameName) gives: the same spellings, in file order.
+// The fields are written as they are, leading blanks too, as an archive of
+// the old program may hold them. The payees come in the reverse order, so
+// that the other spelling of a pair such as "À" and "à" comes first.
+TEST(SummaryNames, FromTheArchiveEveryByteIsTheNameItDecodesTo) {
+    TestPlatform tp;
+    QList<QByteArray> fields;
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray c(1, char(b));
+        fields << c << c + c << "  " + c + " " << "X" + c << "x" + c;
+    }
+    QFile archive(tp.path("2026.ccp"));
+    ASSERT_TRUE(archive.open(QIODevice::WriteOnly));
+    const auto put = [](QByteArray& record, QString SlipRecord::* field, const QByteArray& bytes) {
+        const QByteArrayView old = SlipRecord::fieldBytes(record, field);
+        record.replace(old.data() - record.constData(), old.size(), bytes.leftJustified(old.size(), ' '));
+    };
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QByteArray record = fourSlips()[0].encode();
+        put(record, &SlipRecord::Payer1, fields[i]);
+        put(record, &SlipRecord::Payee1, fields[fields.size() - 1 - i]);
+        archive.write(record);
+    }
+    archive.close();
+    const QList<SlipRecord> read = ReadYearSlips("2026");
+    ASSERT_EQ(read.size(), fields.size());
+    const YearNames names = ReadYearNames("2026");
+    for (SummaryKind kind : {SummaryKind::ByPayer, SummaryKind::ByPayee}) {
+        QStringList firsts;
+        for (const QString& name : SlipNames(kind, read))
+            if (std::none_of(firsts.begin(), firsts.end(), [&](const QString& kept) { return SameName(kept, name); }))
+                firsts << name;
+        EXPECT_EQ(kind == SummaryKind::ByPayer ? names.payers : names.payees, firsts);
+    }
+    // Capitals and small letters of the code page are one name, each other
+    // byte a name of its own.
+    EXPECT_EQ(names.payers.count(QString::fromUtf8("À")) + names.payers.count(QString::fromUtf8("à")), 1);
+    EXPECT_EQ(names.payers.count(QString::fromUtf8("Š")) + names.payers.count(QString::fromUtf8("š")), 1);
+    EXPECT_TRUE(names.payers.contains(QString::fromUtf8("ß")) && names.payers.contains("?"));
+}
+
+// A year of thousands of names, each written again in small letters further
+// on, lists each name once, as deduplicating the whole list does; filled
+// again, a box holds the new names only.
+TEST(SummaryNames, ManyNamesFromTheArchiveAreEachListedOnce) {
+    TestPlatform tp;
+    QList<SlipRecord> slips;
+    for (int i = 0; i < 3000; ++i) {
+        SlipRecord s = fourSlips()[i % 4];
+        s.Payer1 = QStringLiteral("ROSSI MARIO %1").arg(i % 2000);
+        s.Payee1 = QStringLiteral("ENTE %1").arg(i % 2500);
+        if (i >= 2000)
+            s.Payer1 = s.Payer1.toLower();
+        slips << s;
+    }
+    writeArchive(tp, "2026", slips);
+    const YearNames names = ReadYearNames("2026");
+    EXPECT_EQ(names.payers.size(), 2000);
+    EXPECT_EQ(names.payees.size(), 2500);
+    EXPECT_EQ(names.payers.first(), "ROSSI MARIO 0");
+    EXPECT_EQ(names.payers.last(), "ROSSI MARIO 1999");
+    QComboBox box;
+    SetNameEntries(&box, {"ZETA", "alfa"});
+    const QList<SlipRecord> read = ReadYearSlips("2026");
+    for (SummaryKind kind : {SummaryKind::ByPayer, SummaryKind::ByPayee}) {
+        QComboBox whole;
+        whole.addItems(SlipNames(kind, read));
+        RemoveDuplicateItems(&whole);
+        SetNameEntries(&box, kind == SummaryKind::ByPayer ? names.payers : names.payees);
+        ASSERT_EQ(box.count(), whole.count());
+        for (int i = 0; i < whole.count(); ++i)
+            ASSERT_EQ(box.itemText(i), whole.itemText(i)) << i;
+        EXPECT_EQ(box.currentIndex(), -1);
     }
 }
 
