@@ -344,7 +344,6 @@ TYPED_TEST(ContactCardWindow, TheTaxCodeTakesCapitalsAndStarsVatAndCardOnlyDigit
     QGuiApplication::clipboard()->setText(QStringLiteral("4111"));
     c.txtCarta->paste();
     EXPECT_EQ(c.txtCarta->text(), "4111");
-    QGuiApplication::clipboard()->clear(); // the next test finds no digits to paste
 }
 
 TYPED_TEST(ContactCardWindow, EachPhoneButtonDialsItsSanitisedNumberWhateverTheFirstLine) {

@@ -16,6 +16,9 @@
 #include <memory>
 #include <optional>
 
+// Holds what the program copies through platform::clipboard(). The text
+// boxes paste from the desktop's clipboard (QGuiApplication::clipboard()), so
+// a paste test puts its text there.
 class FakeClipboard final : public platform::IClipboard {
 public:
     QString held;

@@ -140,6 +140,9 @@ public:
     }
     ~TestPlatform() {
         Forms::destroyAll();
+        // The work still queued (an unloaded window's last-window check, say)
+        // runs now, against these doubles, not in whatever test comes next.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(modal.steps.empty()) << "a scripted modal window never opened";
         platform::setMessages(nullptr);

@@ -14,6 +14,7 @@
 #include "registers/reasons/ReasonSamples.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTest>
 
@@ -96,10 +97,14 @@ TEST_F(ReasonCard, ReasonLinesTakeCapitalsAndAmountBoxesOnlyDigits) {
     }
     EXPECT_EQ(f.txtRicevuta->text(), "15");
     EXPECT_EQ(f.txtCategoria->text(), "");
-    // A paste from the mouse menu is held to digits as well.
-    tp.clipboard.setText(QStringLiteral("1a"));
+    // A paste from the mouse menu is held to digits as well. The box pastes
+    // from the desktop's clipboard, not through the platform's double.
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a"));
     f.txtCategoria->paste();
     EXPECT_EQ(f.txtCategoria->text(), "");
+    QGuiApplication::clipboard()->setText(QStringLiteral("15"));
+    f.txtCategoria->paste();
+    EXPECT_EQ(f.txtCategoria->text(), "15");
 }
 
 TEST_F(ReasonCard, LeavingTheCentsCompletesThem) {
