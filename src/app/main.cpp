@@ -1,6 +1,7 @@
 // Quillora: filling in, printing and archiving Italian postal payment slips.
 
 #include "common/Form.h"
+#include "common/ProgramArchives.h"
 #include "platform/DocumentWriters.h"
 #include "platform/Program.h"
 #include "platform/Translations.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
 
     InstallHandDowns();
     InstallProgramFolder();
+    // Saves and deletes cut short by a crash or a kill are settled first.
+    SettleProgramArchives();
     // Exports cut short by a crash or a kill leave their hidden temporary files.
     platform::RemoveExportLeftovers();
     Forms::get<frmPassword>().Show();
