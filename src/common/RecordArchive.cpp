@@ -145,6 +145,13 @@ RecordArchive::RecordArchive(QString archivePath, QString tempPath, int recordLe
 
 RecordArchive::~RecordArchive() { CloseArchive(); }
 
+std::map<QByteArray, RecordArchive::Journal>& RecordArchive::failedSaves() {
+    static std::map<QByteArray, Journal> saves;
+    return saves;
+}
+
+void RecordArchive::ForgetFailedSaves() { failedSaves().clear(); }
+
 bool RecordArchive::OpenArchive() {
     CloseArchive();
     return openFile();
@@ -173,6 +180,9 @@ bool RecordArchive::openFile() {
         m_readOnly = true;
         return true;
     }
+    m_key = QFile::encodeName(QFileInfo(real).canonicalFilePath());
+    if (m_key.isEmpty())
+        m_key = m_real;
     m_journalPending = !settleJournal();
     // A delete cut short leaves its temporary file, as large as the archive.
     fileCalls().remove(m_temp);
@@ -191,12 +201,17 @@ void RecordArchive::CloseArchive() {
     m_journalPending = false;
 }
 
+bool RecordArchive::unsettled() const { return m_journalPending || failedSaves().count(m_key) > 0; }
+
 bool RecordArchive::settleJournal() {
+    auto& owed = failedSaves();
+    const bool remembered = owed.count(m_key) > 0;
     Journal journal;
-    bool apply = false;
-    if (m_failed) {
-        journal = *m_failed;
-        apply = true;
+    bool whole = remembered;
+    if (remembered) {
+        // What this run was told failed goes back, whatever the journal on
+        // disk says: its turn may not have been written.
+        journal = owed.at(m_key);
     } else {
         QByteArray bytes;
         if (!readWholeFile(m_journal, bytes)) {
@@ -206,20 +221,56 @@ bool RecordArchive::settleJournal() {
             return true;
         }
         // A journal that is not whole was cut short before the archive was
-        // touched; one that does not fit the archive is not its own.
-        apply = parseJournal(bytes, journal) && fits(journal);
+        // touched.
+        whole = parseJournal(bytes, journal);
     }
-    if (apply && !(journal.undo ? restore(journal) : redo(journal)))
-        return false;
-    if (!discardJournal())
-        return false;
-    m_failed.reset();
-    return true;
+    if (whole) {
+        switch (fit(journal)) {
+        case JournalFit::Unreadable:
+            return false;
+        case JournalFit::Foreign:   // not this archive's: it is left as it is
+        case JournalFit::Untouched: // the save never began: nothing to complete or undo
+            break;
+        case JournalFit::Touched:
+            if (!(journal.undo ? restore(journal) : redo(journal)))
+                return false;
+            break;
+        }
+    }
+    // The archive now holds what it owed; a journal that stays behind finds
+    // it untouched and goes at the next opening.
+    owed.erase(m_key);
+    return discardJournal();
 }
 
-bool RecordArchive::fits(const Journal& journal) const {
-    return journal.record.size() == m_length && journal.offset % m_length == 0
-           && journal.offset <= RecordCount() * m_length;
+RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
+    if (journal.record.size() != m_length || journal.offset % m_length != 0)
+        return JournalFit::Foreign;
+    struct stat info {};
+    if (fileCalls().status(m_fd, info) != 0)
+        return JournalFit::Unreadable;
+    const qint64 size = info.st_size;
+    // The older form carries neither the old length nor the old bytes: only
+    // its place can be checked, and it can only be completed.
+    if (journal.oldSize < 0)
+        return journal.offset <= size / m_length * m_length ? JournalFit::Touched : JournalFit::Foreign;
+    // A save only ever grows the archive up to the end of its record, and an
+    // undo only cuts it back to the old length.
+    if (size < journal.oldSize || size > std::max(journal.oldSize, journal.offset + m_length))
+        return JournalFit::Foreign;
+    // Where the record goes, a save cut short leaves a mix of old and new
+    // bytes; another archive has bytes of its own.
+    const qint64 there = std::min<qint64>(size - journal.offset, m_length);
+    QByteArray now(there, Qt::Uninitialized);
+    if (there > 0 && !platform::ReadFullyAt(m_fd, now.data(), there, journal.offset))
+        return JournalFit::Unreadable;
+    for (qint64 i = 0; i < there; ++i) {
+        const bool isNew = now[i] == journal.record[i];
+        const bool isOld = i < journal.old.size() && now[i] == journal.old[i];
+        if (!isNew && !isOld)
+            return JournalFit::Foreign;
+    }
+    return size == journal.oldSize && now == journal.old ? JournalFit::Untouched : JournalFit::Touched;
 }
 
 bool RecordArchive::writeJournal(const Journal& journal) {
@@ -271,17 +322,25 @@ bool RecordArchive::restore(const Journal& journal) {
     return fileCalls().syncData(m_fd) == 0;
 }
 
-void RecordArchive::abandonSave(const Journal& journal) {
-    m_failed = journal;
-    m_failed->undo = true;
+void RecordArchive::abandonSave(Journal journal, bool recordBegun) {
     m_journalPending = true;
-    if (restore(journal) && discardJournal()) {
-        m_failed.reset();
+    if (!recordBegun) {
+        // The archive was not touched: only the journal goes, and a removal
+        // needs no room. One that cannot go finds the archive untouched at
+        // the next opening and goes then.
+        discardJournal();
         return;
     }
-    // The old bytes are not back for sure, or the journal is still there:
-    // turned, it brings them back at the next opening; until then the next
-    // save or delete here undoes this one first.
+    // Until the old bytes are back for sure, the file owes them: every
+    // opening in this run puts them back first.
+    journal.undo = true;
+    failedSaves()[m_key] = journal;
+    if (restore(journal)) {
+        failedSaves().erase(m_key);
+        discardJournal();
+        return;
+    }
+    // Turned, the journal brings the old bytes back at the next start too.
     markJournalUndo();
 }
 
@@ -312,7 +371,7 @@ bool RecordArchive::ReadAll(QByteArray& out) { return ReadRecords(1, RecordCount
 bool RecordArchive::WriteRecord(qint64 k, const QByteArray& record) {
     if (m_fd < 0 || m_readOnly || record.size() != m_length)
         return false;
-    if (m_journalPending && !settleJournal())
+    if (unsettled() && !settleJournal())
         return false;
     struct stat info {};
     if (fileCalls().status(m_fd, info) != 0)
@@ -326,12 +385,16 @@ bool RecordArchive::WriteRecord(qint64 k, const QByteArray& record) {
     journal.old.resize(coveredBytes(journal.offset, journal.oldSize, m_length));
     if (!platform::ReadFullyAt(m_fd, journal.old.data(), journal.old.size(), journal.offset))
         return false;
-    // Once the journal is whole on disk a crash leaves it for the next opening
-    // to complete; a failure is undone before it is reported, the journal
-    // with it, whether or not it was whole.
+    // Once the record begins to reach the archive a crash leaves the journal
+    // for the next opening to complete; a failure is undone before it is
+    // reported, the journal with it, whether or not it was whole.
     m_journalPending = true;
-    if (!writeJournal(journal) || !redo(journal)) {
-        abandonSave(journal);
+    if (!writeJournal(journal)) {
+        abandonSave(journal, false);
+        return false;
+    }
+    if (!redo(journal)) {
+        abandonSave(journal, true);
         return false;
     }
     // The save is on disk; a journal that cannot go only repeats it.
@@ -349,11 +412,11 @@ bool RecordArchive::writeRemainder(qint64 k, qint64 count, int temp) {
 bool RecordArchive::RemoveRecord(qint64 k) {
     if (m_fd < 0 || m_readOnly)
         return false;
+    // What a save owes goes into the archive before its records move.
+    if (unsettled() && !settleJournal())
+        return false;
     const qint64 count = RecordCount();
     if (k < 1 || k > count)
-        return false;
-    // A save cut short goes into the archive before its records move.
-    if (m_journalPending && !settleJournal())
         return false;
     const QByteArray& temp = m_temp;
 

@@ -9,22 +9,30 @@
 // its place and the bytes it covers go first to a journal beside the archive,
 // which is synced, then the record is written in place and the archive
 // synced, and the journal removed. A save that fails is undone before it
-// reports the failure: the archive gets its old bytes and length back and the
-// journal goes; where even that cannot be written, the journal is turned to
-// bring the old bytes back, so nothing completes a save that was reported
-// failed. Opening the archive completes a whole journal left by a save that
-// a crash cut short, undoes one turned so, and drops one that was not whole
-// (the archive was not touched yet); it also removes the temporary file of a
-// delete that was cut short. A link to the archive is followed: the
-// archive's real file is written, its journal and temporary file lie beside
-// it.
+// reports the failure: where the record was not written yet the journal just
+// goes; otherwise the archive gets its old bytes and length back and the
+// journal goes. Where even that cannot be written, the program remembers,
+// for as long as it runs, that the archive's file owes that undo, and the
+// next opening of that file, by whatever object, does it first; the journal
+// is turned too, so that the next start undoes it as well. So nothing in the
+// same run completes a save that was reported failed.
+//
+// Opening the archive settles a journal left beside it, but only one that
+// fits the archive as it is now (its old length, and at its offset only old
+// or new bytes): a journal whose save never touched the archive goes, one
+// that a crash cut short after it began is completed, one turned is undone;
+// a journal that is not whole, or not this archive's (copied in with another
+// folder, or left beside an archive put back by hand), is removed and the
+// archive left alone. Opening also removes the temporary file of a delete
+// that was cut short. A link to the archive is followed: the archive's real
+// file is written, its journal and temporary file lie beside it.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <algorithm>
-#include <optional>
+#include <map>
 #include <type_traits>
 
 
@@ -41,6 +49,10 @@ public:
     bool OpenArchive();
     // Closes the archive; closing a closed archive does nothing.
     void CloseArchive();
+
+    // What a new run of the program starts from: no file owes an undo. A
+    // test that stands for a restart calls it.
+    static void ForgetFailedSaves();
 
     bool IsOpen() const { return m_fd >= 0; }
     bool IsReadOnly() const { return m_readOnly; }
@@ -62,9 +74,10 @@ public:
     // Overwrites record k (1 <= k <= count) or appends it (k = count + 1); no
     // other byte changes. False for any other k or a record not L bytes long,
     // and whenever the record may not be on disk: then the archive holds its
-    // old bytes, now or at the latest when it is next opened or saved into.
-    // Only a save cut short by a crash after its journal was synced is
-    // completed when the archive is next opened.
+    // old bytes, now or at the latest when its file is next opened, by this
+    // object or another. Only a save cut short by a crash (or by a disk that
+    // refused every write after the record reached it) once it began to
+    // write the record is completed, at the next start.
     bool WriteRecord(qint64 k, const QByteArray& record);
 
     // Deletes record k (1 <= k <= count); the later records move one down. The
@@ -152,16 +165,31 @@ private:
         QByteArray old;      // the bytes the record covers, as they were
     };
 
+    // How the archive as it is now stands to a journal.
+    enum class JournalFit {
+        Foreign,    // not this archive's, or not of its records
+        Untouched,  // the archive holds exactly what it held before the save
+        Touched,    // the save began: only old and new bytes where it writes
+        Unreadable, // the archive could not be looked at
+    };
+
     static QByteArray journalBytes(const Journal& journal);
     static bool parseJournal(const QByteArray& bytes, Journal& journal);
+    // The saves reported failed in this run whose undo is not written yet,
+    // by the archive's real file.
+    static std::map<QByteArray, Journal>& failedSaves();
 
     bool openFile();
     void closeFile();
-    // Brings a journal left beside the archive into it (completing a save cut
-    // short or undoing one that failed) and removes it; drops one that is not
-    // whole or not this archive's. False when that could not be written.
+    // A failed save's undo or a journal may still be waiting to be settled.
+    bool unsettled() const;
+    // Brings what is owed into the archive: a failed save's undo remembered
+    // in this run, or else a journal left beside it (completing a save cut
+    // short or undoing one that failed), and removes the journal; drops a
+    // journal that is not whole or does not fit. False when that could not
+    // be written.
     bool settleJournal();
-    bool fits(const Journal& journal) const;
+    JournalFit fit(const Journal& journal) const;
     bool writeJournal(const Journal& journal);
     // The journal turned into one that undoes its save.
     bool markJournalUndo();
@@ -169,9 +197,9 @@ private:
     bool discardJournal();
     bool redo(const Journal& journal);
     bool restore(const Journal& journal);
-    // A save that failed after its journal was written: the archive goes back
-    // to what it was before the failure is reported.
-    void abandonSave(const Journal& journal);
+    // A save that failed after its journal was begun: the archive goes back to
+    // what it was before the failure is reported, or is remembered to owe it.
+    void abandonSave(Journal journal, bool recordBegun);
     bool writeRemainder(qint64 k, qint64 count, int temp);
 
     QString m_path;
@@ -185,10 +213,9 @@ private:
     QByteArray m_folder;
     QByteArray m_journal;
     QByteArray m_temp;
+    // The real file's own name, folder links resolved too: what a failed
+    // save's undo is remembered by.
+    QByteArray m_key;
     // A journal may lie beside the archive that is not settled yet.
     bool m_journalPending = false;
-    // A failed save whose undo could not be written yet; it is undone before
-    // anything else is written, whatever the journal on disk says.
-    std::optional<Journal> m_failed;
 };
-

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace platform;
@@ -45,13 +46,17 @@ void InstallProgramFolder() {
     // killed while it wrote the store installs again.
     RemoveCopyLeftovers(folder);
     const QDir dir(folder);
-    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-        return;
-    if (!QDir().mkpath(folder))
-        return; // the login then reports the damaged installation
-    const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
-    TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
-    // Through the copier, so that a kill here leaves no temporary file that
-    // the next start would not know to remove.
-    CopyFileAtomically(Manual::BuiltManualPath(), ProgramFilePath(ProgramFiles::Manual));
+    if (!dir.exists() || dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+        if (!QDir().mkpath(folder))
+            return; // the login then reports the damaged installation
+        const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
+        TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
+    }
+    // The program's own files are put back where they are missing, so that a
+    // first start cut short after the store still gets them; one that is
+    // there is never replaced. Through the copier, so that a kill here leaves
+    // no temporary file that the next start would not know to remove.
+    const QString manual = ProgramFilePath(ProgramFiles::Manual);
+    if (!QFileInfo::exists(manual))
+        CopyFileAtomically(Manual::BuiltManualPath(), manual);
 }

@@ -25,9 +25,10 @@ bool LoadPasswordStore(QLabel* lblPwDark);
 // lblPwDark and writes it to the store. Returns whether the write succeeded.
 bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
 
-// First start: the leftovers of copies cut short are removed from the
-// program folder; when it does not exist yet, or is then empty, create it and
-// write the store with the initial password and copy the manual there (the
-// Windows installer's job). A folder that holds anything else is an
-// installation and is left alone, damaged or not.
+// Every start: the leftovers of copies cut short are removed from the
+// program folder; when it does not exist yet, or is then empty, it is created
+// and the store written with the initial password (the Windows installer's
+// job). A folder that holds anything else is an installation and gets no
+// store, damaged or not. Then the manual is copied there if it is missing,
+// into a new folder or an old one; one that is there is left as it is.
 void InstallProgramFolder();

@@ -36,17 +36,18 @@ TEST(ProgramArchives, TheStartSettlesWhatKillsLeftBesideEachArchiveAndCreatesNon
     TestPlatform tp;
     const QByteArray year = slip("UNO").encode() + slip("DUE").encode();
     writeFile(tp.path("2026.ccp"), year);
-    // A save of record 2 killed once its journal was whole.
+    // A save of record 2 killed halfway through the record.
     {
         FaultyFileCalls calls;
         platform::setFileCalls(&calls);
         RecordArchive archive(tp.path("2026.ccp"), tp.path("2026.tmp"), SlipRecord::Length);
         ASSERT_TRUE(archive.OpenArchive());
-        calls.killAfter(24 + 2 * SlipRecord::Length + 8);
+        calls.killAfter(24 + 2 * SlipRecord::Length + 8 + SlipRecord::Length / 2);
         EXPECT_FALSE(archive.WriteRecord(2, slip("TRE").encode()));
         platform::setFileCalls(nullptr);
     }
     ASSERT_TRUE(QFile::exists(tp.path("2026.ccp.jnl")));
+    RecordArchive::ForgetFailedSaves(); // the next start knows only the disk
     // Deletes cut short, beside a year and a register.
     writeFile(tp.path("2026.tmp"), year.left(100));
     PayeeRecord payee;
@@ -69,4 +70,102 @@ TEST(ProgramArchives, TheStartSettlesWhatKillsLeftBesideEachArchiveAndCreatesNon
         EXPECT_TRUE(left.removeOne(name)) << name.toStdString();
     left.removeOne("locale.ini");
     EXPECT_EQ(left, QStringList({"2026.ccp", "Intestatari.idb"}));
+}
+
+namespace {
+
+// The journal a save of record k leaves beside `archive` when the program is
+// killed as it begins to write the record, with the mark the save gave it or
+// turned to undo it; the archive stays as it was.
+QByteArray journalOfAKilledSave(const QString& archive, qint64 k, const SlipRecord& record, bool turned) {
+    FaultyFileCalls calls;
+    platform::setFileCalls(&calls);
+    {
+        RecordArchive file(archive, archive + QStringLiteral(".tmp"), SlipRecord::Length);
+        EXPECT_TRUE(file.OpenArchive());
+        const bool overwrite = k <= file.RecordCount();
+        calls.killAfter(24 + SlipRecord::Length + (overwrite ? SlipRecord::Length : 0) + 8);
+        EXPECT_FALSE(file.WriteRecord(k, record.encode()));
+    }
+    platform::setFileCalls(nullptr);
+    RecordArchive::ForgetFailedSaves();
+    QByteArray journal = fileBytes(archive + QStringLiteral(".jnl"));
+    EXPECT_FALSE(journal.isEmpty());
+    QFile::remove(archive + QStringLiteral(".jnl"));
+    if (turned)
+        journal.replace(0, 4, "QJNU");
+    return journal;
+}
+
+QByteArray slips(const QString& name, int count) {
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += slip(name + QString::number(n)).encode();
+    return bytes;
+}
+
+} // namespace
+
+// A journal copied in with a program folder from another computer, or left
+// beside an archive put back by hand, is not that archive's: it goes, and
+// the archive stays as it is, at the start and at any opening.
+TEST(ProgramArchives, AJournalIsAppliedOnlyToTheArchiveItFits) {
+    TestPlatform tp;
+    const QString year = tp.path("2026.ccp");
+    const QByteArray hundred = slips("ROSSI", 100);
+    const auto plant = [&](const QString& name, const QByteArray& bytes) { writeFile(tp.path(name), bytes); };
+    struct Planted {
+        const char* what;
+        QByteArray journal;
+    };
+    for (const bool turned : {false, true}) {
+        std::vector<Planted> foreign;
+        plant("2025.ccp", slips("VERDI", 60));
+        foreign.push_back({"another year's, of 60 slips", journalOfAKilledSave(tp.path("2025.ccp"), 61, slip("NUOVO"), turned)});
+        plant("2026.ccp", hundred.left(80 * SlipRecord::Length));
+        foreign.push_back({"its own, from when it held 80", journalOfAKilledSave(year, 81, slip("NUOVO"), turned)});
+        plant("2024.ccp", {});
+        foreign.push_back({"an empty archive's first", journalOfAKilledSave(tp.path("2024.ccp"), 1, slip("NUOVO"), turned)});
+        plant("2025.ccp", slips("VERDI", 100));
+        foreign.push_back({"another year's, over slip 31", journalOfAKilledSave(tp.path("2025.ccp"), 31, slip("NUOVO"), turned)});
+        // The same archive at the same length, slip 31 since put back otherwise.
+        plant("2026.ccp", hundred);
+        QByteArray otherThirtyOne = hundred;
+        otherThirtyOne.replace(30 * SlipRecord::Length, SlipRecord::Length, slip("BIANCHI").encode());
+        plant("2026.ccp", otherThirtyOne);
+        foreign.push_back({"its own, over another slip 31", journalOfAKilledSave(year, 31, slip("NUOVO"), turned)});
+        for (const Planted& planted : foreign) {
+            for (const bool atStart : {true, false}) {
+                const auto where = [&] { return std::string(planted.what) + (turned ? " turned" : "") + (atStart ? " at the start" : " at an opening"); };
+                plant("2026.ccp", hundred);
+                plant("2026.ccp.jnl", planted.journal);
+                if (atStart) {
+                    SettleProgramArchives();
+                } else {
+                    RecordArchive archive(year, tp.path("2026.tmp"), SlipRecord::Length);
+                    EXPECT_TRUE(archive.OpenArchive()) << where();
+                    EXPECT_EQ(archive.RecordCount(), 100) << where();
+                }
+                EXPECT_EQ(fileBytes(year), hundred) << where();
+                EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl"))) << where();
+            }
+        }
+    }
+
+    // Its own journal still settles a save cut short as it wrote slip 31:
+    // completed as the save went, undone where it was turned.
+    for (const bool turned : {false, true}) {
+        plant("2026.ccp", hundred);
+        const QByteArray own = journalOfAKilledSave(year, 31, slip("NUOVO"), turned);
+        QByteArray torn = hundred;
+        torn.replace(30 * SlipRecord::Length, 40, slip("NUOVO").encode().left(40)); // the payee half written
+        plant("2026.ccp", torn);
+        plant("2026.ccp.jnl", own);
+        SettleProgramArchives();
+        QByteArray expected = hundred;
+        if (!turned)
+            expected.replace(30 * SlipRecord::Length, SlipRecord::Length, slip("NUOVO").encode());
+        EXPECT_EQ(fileBytes(year), expected) << turned;
+        EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl")));
+    }
 }

@@ -5,6 +5,7 @@
 #include "common/RecordCard.h"
 #include "common/PayeeRecord.h"
 #include "common/PayerRecord.h"
+#include "common/ProgramArchives.h"
 #include "common/ReasonRecord.h"
 #include "common/SlipRecord.h"
 #include "registers/payees/frmIntestatari.h"
@@ -113,6 +114,10 @@ protected:
         file.write(tail);
     }
     qint64 size() const { return QFileInfo(tp.path(Twin::archive())).size(); }
+    QByteArray bytes() const {
+        QFile file(tp.path(Twin::archive()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     qint64 records() const { return size() / R::Length; }
     QString temp() const { return tp.path(Twin::twin().files(w.form).temp); }
     R record(int k) const {
@@ -294,6 +299,63 @@ TYPED_TEST(RecordCardDesign, ASaveThatFailsHalfWrittenIsNotThereAfterwardsAndThe
     EXPECT_EQ(this->size(), four.size());
     EXPECT_EQ(this->record(1).*TypeParam::boxes()[0].field, w.sample(8, 0));
     EXPECT_EQ(bytes().mid(R::Length), four.mid(R::Length));
+}
+
+// A disk that refuses every call from some point of a save on: the undo
+// fails too. The next press, in the same card, in the card opened again or
+// after a restart, stores the record once.
+TYPED_TEST(RecordCardDesign, ASaveWhoseUndoFailsTooIsStoredOnceByTheNextPress) {
+    using R = typename TypeParam::Record;
+    enum class Then { SameCard, CardOpenedAgain, Restart };
+    // The calls a press makes: the opening's two (the archive's open and the
+    // removal of a delete's leftover), then the journal's open, write, sync
+    // and its folder's sync, then the record's write and sync.
+    constexpr int kRecordSync = 8;
+    for (const int firstFailing : {kRecordSync, 7, 5}) {
+        for (const Then then : {Then::SameCard, Then::CardOpenedAgain, Then::Restart}) {
+            const auto where = [&] { return "from call " + std::to_string(firstFailing) + " then " + std::to_string(int(then)); };
+            this->store(3);
+            const QByteArray before = this->bytes();
+            FaultyFileCalls& calls = this->tp.fileCalls;
+            auto& w = this->w;
+            w.card->New();
+            w.typeRecord(9);
+            calls.failEveryCallFrom(firstFailing);
+            w.card->Save();
+            EXPECT_EQ(this->last().text, "Il sistema non permette di salvare i dati.\r\n\r\n"
+                                         "Accertarsi che il file di archivio non abbia attributi di protezione.")
+                << where();
+            EXPECT_EQ(w.position->text(), "") << where();
+            calls.heal();
+            if (firstFailing != kRecordSync) {
+                EXPECT_EQ(this->bytes(), before) << where() << ": the record never reached the archive";
+            }
+
+            if (then == Then::Restart) {
+                RecordArchive::ForgetFailedSaves();
+                SettleProgramArchives();
+                if (firstFailing == kRecordSync) {
+                    // The record had reached the archive before every later
+                    // call failed: the start finds it there, whole and once.
+                    EXPECT_EQ(this->size(), 4 * R::Length) << where();
+                    EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(9, 0)) << where();
+                    EXPECT_EQ(QDir(this->tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"), QStringList{});
+                    continue;
+                }
+            }
+            CardWindow<TypeParam> reopened;
+            auto& card = then == Then::SameCard ? w : reopened;
+            if (then != Then::SameCard)
+                card.typeRecord(9);
+            card.card->Save();
+            EXPECT_EQ(card.position->text(), " 4") << where();
+            EXPECT_EQ(this->records(), 4) << where();
+            EXPECT_EQ(this->size(), 4 * R::Length) << where();
+            EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(9, 0)) << where();
+            EXPECT_EQ(QDir(this->tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"), QStringList{})
+                << where();
+        }
+    }
 }
 
 TYPED_TEST(RecordCardDesign, AnAppendOverwritesAPartialTail) {

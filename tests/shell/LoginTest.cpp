@@ -1,6 +1,7 @@
 #include "common/Settings.h"
 #include "shell/PasswordStoreFile.h"
 #include "shell/frmCambiaPW.h"
+#include "services/Manual.h"
 #include "services/frmHelpForm.h"
 #include "shell/frmMenu.h"
 #include "shell/frmPassword.h"
@@ -93,12 +94,59 @@ TEST_F(Login, AFirstStartKilledWhileWritingTheStoreInstallsAtTheNextStart) {
     archive.close();
     ASSERT_EQ(names().size(), 2);
     InstallProgramFolder();
-    EXPECT_EQ(names(), QStringList{"2026.ccp"});
+    EXPECT_EQ(names(), QStringList({"2026.ccp", "Guida.pdf"})) << "a missing manual is still installed";
     login();
     EXPECT_TRUE(tp.program.ended());
     ASSERT_EQ(tp.messages.shown.size(), 1u);
     EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
     TestPlatform::settle();
+}
+
+// A first start cut after it wrote the store, before or while it copied the
+// manual: the next start copies the manual, the same bytes as a whole first
+// start; a manual that is there is never replaced.
+TEST_F(Login, AStartInstallsAMissingManualAndKeepsOneThatIsThere) {
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray manual = bytes(tp.path("Quillora/Guida.pdf"));
+    ASSERT_FALSE(manual.isEmpty()) << "a whole first start copies the manual";
+    EXPECT_EQ(manual, bytes(Manual::BuiltManualPath()));
+    const QByteArray store = bytes(tp.path("Quillora/unins000.dll"));
+    const auto names = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
+
+    for (const bool copyCutShort : {false, true}) {
+        const QString folder = tp.path(copyCutShort ? "Troncata" : "SoloArchivio");
+        platform::setProgramFolderForTesting(folder);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QFile::copy(tp.path("Quillora/unins000.dll"), folder + "/unins000.dll"));
+        if (copyCutShort) {
+            tp.copier.killAt(FakeFileCopier::Stage::Write, manual.size() / 2);
+            EXPECT_NE(platform::CopyFileAtomically(Manual::BuiltManualPath(), folder + "/Guida.pdf"),
+                      platform::FileError::None);
+            tp.copier.heal();
+            ASSERT_EQ(names(folder).size(), 2) << "the store and the copy's leftover";
+        }
+        InstallProgramFolder();
+        EXPECT_EQ(names(folder), QStringList({"Guida.pdf", "unins000.dll"})) << copyCutShort;
+        EXPECT_EQ(bytes(folder + "/Guida.pdf"), manual) << copyCutShort;
+        EXPECT_EQ(bytes(folder + "/unins000.dll"), store) << "the store is never written again";
+    }
+
+    // One that is there, whatever it holds, stays.
+    QFile own(tp.path("SoloArchivio/Guida.pdf"));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    own.write("%PDF-1.4 la mia guida\n");
+    own.close();
+    const auto copies = tp.copier.copies.size();
+    InstallProgramFolder();
+    EXPECT_EQ(bytes(tp.path("SoloArchivio/Guida.pdf")), "%PDF-1.4 la mia guida\n");
+    EXPECT_EQ(tp.copier.copies.size(), copies);
+    EXPECT_TRUE(login().isVisible());
+    EXPECT_TRUE(tp.messages.shown.empty());
 }
 
 TEST_F(Login, MissingOrBlankStoreEndsTheProgramWithTheCriticalMessage) {

@@ -21,9 +21,10 @@
 
 class FaultyFileCalls final : public platform::FileCalls {
 public:
-    // The calls that can be made to fail one at a time; an open counts only
-    // when it may write.
-    enum class Call { Write, Sync, Truncate, Remove, Open };
+    // The calls that can be made to fail; an open counts only when it may
+    // write. Each is counted by its kind and, with the others, in one
+    // sequence of the calls that may change the disk.
+    enum class Call { Write, Sync, Truncate, Remove, Open, Rename };
 
     qint64 written = 0; // bytes written through these calls
     int syncs = 0;      // data and folder syncs asked
@@ -41,12 +42,20 @@ public:
     // the program goes on.
     void failCall(Call call, int nth) { failing_.push_back({call, count(call) + nth}); }
     void failSync(int nth) { failCall(Call::Sync, nth); }
+    // The `nth` call of any kind from now fails with EIO; so does each of
+    // the calls numbered in a set, and every call from the `nth` on.
+    void failAnyCall(int nth) { failingAny_.push_back(total_ + nth); }
+    void failEveryCallFrom(int nth) { failingFrom_ = total_ + nth; }
+    // Calls of any kind made so far.
+    int calls() const { return total_; }
     void heal() {
         limit_.reset();
         failingWrite_.reset();
         room_.reset();
         restFails_.reset();
         failing_.clear();
+        failingAny_.clear();
+        failingFrom_.reset();
         dead_ = false;
     }
     bool dead() const { return dead_; }
@@ -106,7 +115,8 @@ public:
     int syncData(int fd) override { return syncFails() ? fail() : FileCalls::syncData(fd); }
     int syncFolder(const QByteArray& folder) override { return syncFails() ? fail() : FileCalls::syncFolder(folder); }
     int rename(const QByteArray& from, const QByteArray& to) override {
-        return dead_ ? fail() : FileCalls::rename(from, to);
+        const bool failing = fails(Call::Rename);
+        return dead_ || failing ? fail() : FileCalls::rename(from, to);
     }
     int remove(const QByteArray& path) override {
         const bool failing = fails(Call::Remove);
@@ -122,7 +132,10 @@ private:
     // Counts the call and says whether it is one asked to fail.
     bool fails(Call call) {
         const int n = ++count(call);
-        return std::find(failing_.begin(), failing_.end(), std::pair{call, n}) != failing_.end();
+        const int any = ++total_;
+        return std::find(failing_.begin(), failing_.end(), std::pair{call, n}) != failing_.end()
+               || std::find(failingAny_.begin(), failingAny_.end(), any) != failingAny_.end()
+               || (failingFrom_ && any >= *failingFrom_);
     }
     bool syncFails() {
         ++syncs;
@@ -133,7 +146,10 @@ private:
     std::optional<qint64> failingWrite_;
     std::optional<qint64> room_;
     std::optional<int> restFails_;
-    std::array<int, 5> counts_{};
+    std::array<int, 6> counts_{};
+    int total_ = 0;
     std::vector<std::pair<Call, int>> failing_;
+    std::vector<int> failingAny_;
+    std::optional<int> failingFrom_;
     bool dead_ = false;
 };

@@ -1,4 +1,5 @@
 #include "common/Form.h"
+#include "common/RecordArchive.h"
 #include "shell/HandDowns.h"
 
 #include <QApplication>
@@ -15,17 +16,18 @@
 namespace {
 
 // Every test starts from what the first one found, whatever ran before it in
-// the same process: an empty clipboard, the environment and working folder of
-// the start, no window left over, no key or mouse button held, and the
-// pointer off every window (the test library skips a move to where the
-// pointer already is, so a pointer left on a spot would swallow the next
-// test's move there).
+// the same process: no failed save remembered, an empty clipboard, the
+// environment and working folder of the start, no window left over, no key
+// or mouse button held, and the pointer off every window (the test library
+// skips a move to where the pointer already is, so a pointer left on a spot
+// would swallow the next test's move there).
 class CleanSlate final : public ::testing::EmptyTestEventListener {
 public:
     CleanSlate() : environment_(QProcessEnvironment::systemEnvironment()), folder_(QDir::currentPath()) {}
 
     void OnTestStart(const ::testing::TestInfo&) override {
         Forms::destroyAll();
+        RecordArchive::ForgetFailedSaves();
         QGuiApplication::clipboard()->clear();
         restoreEnvironment();
         QDir::setCurrent(folder_);
