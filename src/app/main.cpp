@@ -2,6 +2,7 @@
 
 #include "common/Form.h"
 #include "common/ProgramArchives.h"
+#include "common/RecordArchive.h"
 #include "platform/DocumentWriters.h"
 #include "platform/Program.h"
 #include "platform/Translations.h"
@@ -33,5 +34,7 @@ int main(int argc, char** argv) {
         return 0;
     const int rc = QApplication::exec();
     Forms::destroyAll();
+    // A save reported failed is not found saved by the next start.
+    RecordArchive::SettleFailedSaves();
     return rc;
 }

@@ -150,6 +150,15 @@ std::map<QByteArray, RecordArchive::Journal>& RecordArchive::failedSaves() {
     return saves;
 }
 
+void RecordArchive::SettleFailedSaves() {
+    // An opening settles what its file owes and takes it off the list.
+    const auto owed = failedSaves();
+    for (const auto& [file, journal] : owed) {
+        RecordArchive archive(QFile::decodeName(file), QString(), int(journal.record.size()));
+        archive.OpenArchive();
+    }
+}
+
 void RecordArchive::ForgetFailedSaves() { failedSaves().clear(); }
 
 bool RecordArchive::OpenArchive() {
@@ -185,7 +194,8 @@ bool RecordArchive::openFile() {
         m_key = m_real;
     m_journalPending = !settleJournal();
     // A delete cut short leaves its temporary file, as large as the archive.
-    fileCalls().remove(m_temp);
+    if (!m_temp.isEmpty())
+        fileCalls().remove(m_temp);
     return true;
 }
 

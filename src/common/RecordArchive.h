@@ -50,6 +50,10 @@ public:
     // Closes the archive; closing a closed archive does nothing.
     void CloseArchive();
 
+    // Puts back the old bytes that the failed saves of this run still owe,
+    // as the program ends, so that the next start does not find a record the
+    // user was told was not saved. What still cannot be written stays owed.
+    static void SettleFailedSaves();
     // What a new run of the program starts from: no file owes an undo. A
     // test that stands for a restart calls it.
     static void ForgetFailedSaves();

@@ -688,3 +688,28 @@ TEST_F(ArchiveInterrupted, ASaveReportedFailedIsNeverCompletedByALaterOpening) {
         }
     }
 }
+
+// A record that reached the archive before every later call failed is put
+// back as the program ends, once the disk takes writes again; while it still
+// refuses them, the undo stays owed to the next opening in the run.
+TEST_F(ArchiveInterrupted, WhatAFailedSaveOwesIsPutBackAsTheProgramEnds) {
+    const QByteArray abc = record('A') + record('B') + record('C');
+    for (const qint64 k : {2, 4}) {
+        reset();
+        {
+            RecordArchive archive(path, temp, kLength);
+            ASSERT_TRUE(archive.OpenArchive());
+            // The journal's open, write, sync and folder sync, the record's
+            // write, then its sync and everything after it fail.
+            calls.failEveryCallFrom(6);
+            EXPECT_FALSE(archive.WriteRecord(k, record('n')));
+        }
+        EXPECT_NE(fileBytes(path), abc) << k << ": the record reached the archive";
+        RecordArchive::SettleFailedSaves(); // the disk still refuses
+        calls.heal();
+        RecordArchive::SettleFailedSaves();
+        EXPECT_EQ(fileBytes(path), abc) << k;
+        EXPECT_EQ(files(), QStringList{"2012.ccp"}) << k;
+        EXPECT_EQ(afterRestart(), abc) << k;
+    }
+}

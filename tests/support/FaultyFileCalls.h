@@ -46,8 +46,6 @@ public:
     // the calls numbered in a set, and every call from the `nth` on.
     void failAnyCall(int nth) { failingAny_.push_back(total_ + nth); }
     void failEveryCallFrom(int nth) { failingFrom_ = total_ + nth; }
-    // Calls of any kind made so far.
-    int calls() const { return total_; }
     void heal() {
         limit_.reset();
         failingWrite_.reset();
