@@ -120,23 +120,27 @@ TEST(ProgramArchives, AJournalIsAppliedOnlyToTheArchiveItFits) {
     };
     for (const bool turned : {false, true}) {
         std::vector<Planted> foreign;
+        const SlipRecord saved = slip("NUOVO");
         plant("2025.ccp", slips("VERDI", 60));
-        foreign.push_back({"another year's, of 60 slips", journalOfAKilledSave(tp.path("2025.ccp"), 61, slip("NUOVO"), turned)});
+        foreign.push_back({"another year's, of 60 slips", journalOfAKilledSave(tp.path("2025.ccp"), 61, saved, turned)});
         plant("2026.ccp", hundred.left(80 * SlipRecord::Length));
-        foreign.push_back({"its own, from when it held 80", journalOfAKilledSave(year, 81, slip("NUOVO"), turned)});
+        foreign.push_back({"its own, from when it held 80", journalOfAKilledSave(year, 81, saved, turned)});
         plant("2024.ccp", {});
-        foreign.push_back({"an empty archive's first", journalOfAKilledSave(tp.path("2024.ccp"), 1, slip("NUOVO"), turned)});
+        foreign.push_back({"an empty archive's first", journalOfAKilledSave(tp.path("2024.ccp"), 1, saved, turned)});
         plant("2025.ccp", slips("VERDI", 100));
-        foreign.push_back({"another year's, over slip 31", journalOfAKilledSave(tp.path("2025.ccp"), 31, slip("NUOVO"), turned)});
+        foreign.push_back({"another year's, over slip 31", journalOfAKilledSave(tp.path("2025.ccp"), 31, saved, turned)});
         // The same archive at the same length, slip 31 since put back otherwise.
         plant("2026.ccp", hundred);
         QByteArray otherThirtyOne = hundred;
         otherThirtyOne.replace(30 * SlipRecord::Length, SlipRecord::Length, slip("BIANCHI").encode());
         plant("2026.ccp", otherThirtyOne);
-        foreign.push_back({"its own, over another slip 31", journalOfAKilledSave(year, 31, slip("NUOVO"), turned)});
+        foreign.push_back({"its own, over another slip 31", journalOfAKilledSave(year, 31, saved, turned)});
         for (const Planted& planted : foreign) {
             for (const bool atStart : {true, false}) {
-                const auto where = [&] { return std::string(planted.what) + (turned ? " turned" : "") + (atStart ? " at the start" : " at an opening"); };
+                const auto where = [&] {
+                    return std::string(planted.what) + (turned ? " turned" : "") +
+                           (atStart ? " at the start" : " at an opening");
+                };
                 plant("2026.ccp", hundred);
                 plant("2026.ccp.jnl", planted.journal);
                 if (atStart) {

@@ -639,7 +639,9 @@ TEST_F(ArchiveInterrupted, ASaveReportedFailedIsNeverCompletedByALaterOpening) {
         const QByteArray after = k == 2 ? record('A') + record('n') + record('C') : abc + record('n');
         for (const FailingCalls& failing : failurePatterns()) {
             for (const Then then : {Then::Retry, Then::Reopen, Then::Restart}) {
-                const auto where = [&] { return "k=" + std::to_string(k) + " " + failing.name() + " then " + std::to_string(int(then)); };
+                const auto where = [&] {
+                    return "k=" + std::to_string(k) + " " + failing.name() + " then " + std::to_string(int(then));
+                };
                 reset();
                 bool saved = false;
                 QByteArray leftBehind; // the archive as the failed save left it

@@ -118,6 +118,7 @@ protected:
         QFile file(tp.path(Twin::archive()));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QStringList journals() const { return QDir(tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"); }
     qint64 records() const { return size() / R::Length; }
     QString temp() const { return tp.path(Twin::twin().files(w.form).temp); }
     R record(int k) const {
@@ -313,7 +314,9 @@ TYPED_TEST(RecordCardDesign, ASaveWhoseUndoFailsTooIsStoredOnceByTheNextPress) {
     constexpr int kRecordSync = 8;
     for (const int firstFailing : {kRecordSync, 7, 5}) {
         for (const Then then : {Then::SameCard, Then::CardOpenedAgain, Then::Restart}) {
-            const auto where = [&] { return "from call " + std::to_string(firstFailing) + " then " + std::to_string(int(then)); };
+            const auto where = [&] {
+                return "from call " + std::to_string(firstFailing) + " then " + std::to_string(int(then));
+            };
             this->store(3);
             const QByteArray before = this->bytes();
             FaultyFileCalls& calls = this->tp.fileCalls;
@@ -339,7 +342,7 @@ TYPED_TEST(RecordCardDesign, ASaveWhoseUndoFailsTooIsStoredOnceByTheNextPress) {
                     // call failed: the start finds it there, whole and once.
                     EXPECT_EQ(this->size(), 4 * R::Length) << where();
                     EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(9, 0)) << where();
-                    EXPECT_EQ(QDir(this->tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"), QStringList{});
+                    EXPECT_EQ(this->journals(), QStringList{}) << where();
                     continue;
                 }
             }
@@ -352,8 +355,7 @@ TYPED_TEST(RecordCardDesign, ASaveWhoseUndoFailsTooIsStoredOnceByTheNextPress) {
             EXPECT_EQ(this->records(), 4) << where();
             EXPECT_EQ(this->size(), 4 * R::Length) << where();
             EXPECT_EQ(this->record(4).*TypeParam::boxes()[0].field, w.sample(9, 0)) << where();
-            EXPECT_EQ(QDir(this->tp.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".jnl"), QStringList{})
-                << where();
+            EXPECT_EQ(this->journals(), QStringList{}) << where();
         }
     }
 }
