@@ -16,6 +16,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 
 namespace {
 
@@ -120,6 +123,32 @@ void BM_SaveInPlace(benchmark::State& state) {
     state.counters["saves/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The least a save that keeps a journal can cost, in the archive's folder:
+// a journal written and synced, the folder synced, the record written into
+// the archive and synced, the journal removed. The yardstick of the saves.
+void BM_SaveYardstick(benchmark::State& state) {
+    Fixture fx(int(state.range(0)));
+    const QByteArray record = sampleSlip(7).encode();
+    const QByteArray journal(24 + 2 * SlipRecord::Length + 8, 'j');
+    const QByteArray journalPath = QFile::encodeName(fx.path + QStringLiteral(".yard"));
+    const QByteArray folder = QFile::encodeName(fx.dir.path());
+    const int archive = ::open(QFile::encodeName(fx.path).constData(), O_RDWR);
+    if (archive < 0)
+        std::abort();
+    for (auto _ : state) {
+        const int j = ::open(journalPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int d = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+        if (j < 0 || d < 0 || ::pwrite(j, journal.constData(), journal.size(), 0) != journal.size()
+            || ::fdatasync(j) != 0 || ::fsync(d) != 0
+            || ::pwrite(archive, record.constData(), record.size(), 0) != record.size() || ::fdatasync(archive) != 0)
+            state.SkipWithError("yardstick failed");
+        ::close(j);
+        ::close(d);
+        ::unlink(journalPath.constData());
+    }
+    ::close(archive);
+}
+
 // `dd conv=fsync` of the archive into a new file of the same folder: the
 // least a delete can cost, as it writes the whole archive once and syncs it.
 double ddSeconds(const BenchArchive& fx) {
@@ -173,6 +202,7 @@ BENCHMARK(BM_ReadOneByOne) SLIP_COUNTS;
 BENCHMARK(BM_Append) SLIP_COUNTS;
 BENCHMARK(BM_OverwriteFirst) SLIP_COUNTS;
 BENCHMARK(BM_SaveInPlace) SLIP_COUNTS;
+BENCHMARK(BM_SaveYardstick) SLIP_COUNTS;
 BENCHMARK(BM_DeleteFirst)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(15)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

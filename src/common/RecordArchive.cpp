@@ -215,13 +215,13 @@ bool RecordArchive::unsettled() const { return m_journalPending || failedSaves()
 
 bool RecordArchive::settleJournal() {
     auto& owed = failedSaves();
-    const bool remembered = owed.count(m_key) > 0;
+    const auto remembered = owed.find(m_key);
     Journal journal;
-    bool whole = remembered;
-    if (remembered) {
+    bool whole = remembered != owed.end();
+    if (whole) {
         // What this run was told failed goes back, whatever the journal on
         // disk says: its turn may not have been written.
-        journal = owed.at(m_key);
+        journal = remembered->second;
     } else {
         QByteArray bytes;
         if (!readWholeFile(m_journal, bytes)) {
