@@ -25,6 +25,10 @@ void WriteSetting(const QString& fileName, const QString& section, const QString
     TryWriteSetting(fileName, section, key, value);
 }
 
+void WriteSettings(const QString& fileName, const QString& section, const platform::ProfileEntries& values) {
+    platform::writeProfileStrings(ProgramFilePath(fileName), section, values);
+}
+
 bool TryWriteSetting(const QString& fileName, const QString& section, const QString& key,
                      const QString& value) {
     return platform::writeProfileString(ProgramFilePath(fileName), section, key, value);

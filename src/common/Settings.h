@@ -3,6 +3,8 @@
 // ("Bollettini.ini", the password store). Every call is a complete operation
 // on the file: nothing is kept open or cached between calls.
 
+#include "platform/IniFile.h"
+
 #include <QString>
 
 // The full path of a file of the program folder: the folder, one "/" (none
@@ -19,6 +21,12 @@ QString ReadSetting(const QString& fileName, const QString& section, const QStri
 // without notice.
 void WriteSetting(const QString& fileName, const QString& section, const QString& key,
                   const QString& value);
+
+// Stores every key of `values` in `section` of the program-folder file
+// `fileName` with one replace of the file, so that a write that cannot be done
+// leaves every one of them as it was; it is lost without notice, as
+// WriteSetting's.
+void WriteSettings(const QString& fileName, const QString& section, const platform::ProfileEntries& values);
 
 // As WriteSetting, for the callers that must tell the user when the value
 // could not be stored: false then.

@@ -199,23 +199,38 @@ QString readProfileString(const QString& path, const QString& section, const QSt
 
 bool writeProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value) {
+    return writeProfileStrings(path, section, {{key, value}});
+}
+
+bool writeProfileStrings(const QString& path, const QString& section, const ProfileEntries& entries) {
     const auto sectionToUse = sectionNameToUse(section);
-    const auto keyToUse = keyNameToUse(key);
-    if (!sectionToUse || !keyToUse)
+    if (!sectionToUse)
         return false;
+    // Every name is checked before anything is read or written.
+    QStringList keysToUse;
+    for (const auto& entry : entries) {
+        const auto keyToUse = keyNameToUse(entry.first);
+        if (!keyToUse)
+            return false;
+        keysToUse << *keyToUse;
+    }
+    if (entries.isEmpty())
+        return true;
     auto lines = ProfileLines::load(path);
     if (!lines)
         return false; // never replace a file whose content could not be read
 
-    const QString newLine = *keyToUse + u'=' + storedValue(value);
-    const qsizetype header = lines->findSection(*sectionToUse);
-    if (header < 0) {
-        lines->append(u'[' + *sectionToUse + u']');
-        lines->append(newLine);
-    } else if (const qsizetype at = lines->findKey(header, *keyToUse); at >= 0) {
-        lines->replace(at, newLine);
-    } else {
-        lines->insert(lines->newKeyPosition(header), newLine);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString newLine = keysToUse[i] + u'=' + storedValue(entries[i].second);
+        const qsizetype header = lines->findSection(*sectionToUse);
+        if (header < 0) {
+            lines->append(u'[' + *sectionToUse + u']');
+            lines->append(newLine);
+        } else if (const qsizetype at = lines->findKey(header, keysToUse[i]); at >= 0) {
+            lines->replace(at, newLine);
+        } else {
+            lines->insert(lines->newKeyPosition(header), newLine);
+        }
     }
 
     // Replaced whole and at once, through a link to the file it points to.

@@ -21,9 +21,14 @@
 // only the line ends become CR LF. The file is replaced as a whole through a
 // temporary file in the same folder, so a failed write leaves the old file.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace platform {
+
+// Keys and their values, to be stored together.
+using ProfileEntries = QList<QPair<QString, QString>>;
 
 // The value of `key` in `section` of the file at `path`, or `defaultValue`
 // when the file, the section or the key is missing or the file cannot be read.
@@ -36,5 +41,12 @@ QString readProfileString(const QString& path, const QString& section, const QSt
 // name holding "]", a key name holding "=" or beginning with "[").
 bool writeProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value);
+
+// Stores every key of `entries` in `section` as writeProfileString does, in
+// their order (a key given twice keeps its last value), with one replace of
+// the file: either all of them are stored or none, and on false the file is
+// as it was. False as well, with nothing written, when any one name cannot be
+// stored. No entries: nothing to store, true, the file untouched.
+bool writeProfileStrings(const QString& path, const QString& section, const ProfileEntries& entries);
 
 } // namespace platform

@@ -154,32 +154,44 @@ QString FileUserLocale::GetLocaleInfo(LocaleItem item) const {
     return itemOf(systemSeparators(), item);
 }
 
-bool FileUserLocale::SetLocaleInfo(LocaleItem item, const QString& value) {
-    if (!storable(value))
-        return false;
+bool FileUserLocale::SetLocaleInfo(LocaleItem item, const QString& value) { return SetLocaleItems({{item, value}}); }
+
+bool FileUserLocale::SetLocaleItems(const LocaleItems& items) {
+    if (items.isEmpty())
+        return true;
+    for (const auto& item : items)
+        if (!storable(item.second))
+            return false;
     const QString file = path();
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return false;
-    // The first write starts the file as a copy of the system's setting.
+    // The first write starts the file as a copy of the system's setting: the
+    // items not given and not stored yet come first, in the same write.
     const Separators system = systemSeparators();
+    ProfileEntries entries;
     for (LocaleItem other : {LocaleItem::DecimalSeparator, LocaleItem::ThousandsSeparator}) {
-        if (other == item || readProfileString(file, kSection, keyOf(other), kMissing) != kMissing)
+        const bool given = std::any_of(items.begin(), items.end(), [other](const auto& i) { return i.first == other; });
+        if (given || readProfileString(file, kSection, keyOf(other), kMissing) != kMissing)
             continue;
-        const QString systemValue = itemOf(system, other);
-        if (storable(systemValue) && !writeProfileString(file, kSection, keyOf(other), systemValue))
-            return false;
+        if (const QString systemValue = itemOf(system, other); storable(systemValue))
+            entries.append({keyOf(other), systemValue});
     }
-    return writeProfileString(file, kSection, keyOf(item), value);
+    for (const auto& item : items)
+        entries.append({keyOf(item.first), item.second});
+    return writeProfileStrings(file, kSection, entries);
 }
 
 // ------------------------------------------------------------ the in-memory locale
 
 QString MemoryUserLocale::GetLocaleInfo(LocaleItem item) const { return itemOf(separators, item); }
 
-bool MemoryUserLocale::SetLocaleInfo(LocaleItem item, const QString& value) {
+bool MemoryUserLocale::SetLocaleInfo(LocaleItem item, const QString& value) { return SetLocaleItems({{item, value}}); }
+
+bool MemoryUserLocale::SetLocaleItems(const LocaleItems& items) {
     if (refuseWrites)
         return false;
-    (item == LocaleItem::DecimalSeparator ? separators.decimal : separators.thousands) = value;
+    for (const auto& [item, value] : items)
+        (item == LocaleItem::DecimalSeparator ? separators.decimal : separators.thousands) = value;
     ++writes;
     return true;
 }

@@ -13,6 +13,8 @@
 // separator it cannot hold is never stored (a system one stays unstored and is
 // read from the system; a set one is refused).
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <utility>
@@ -23,6 +25,9 @@ namespace platform {
 // constants LOCALE_SDECIMAL and LOCALE_STHOUSAND).
 enum class LocaleItem { DecimalSeparator = 14, ThousandsSeparator = 15 };
 
+// Items and their values, to be stored together.
+using LocaleItems = QList<QPair<LocaleItem, QString>>;
+
 class IUserLocale {
 public:
     virtual ~IUserLocale() = default;
@@ -31,6 +36,9 @@ public:
     // Stores the item for the user; false when it could not be stored (the
     // setting is then as it was).
     virtual bool SetLocaleInfo(LocaleItem item, const QString& value) = 0;
+    // Stores every item given, in their order, all of them or none: false
+    // when they could not be stored, and the setting is then as it was.
+    virtual bool SetLocaleItems(const LocaleItems& items) = 0;
 };
 
 // The user locale the program uses; setUserLocale(nullptr) restores the real one.
@@ -54,9 +62,11 @@ QString userLocaleFilePath();
 void setUserLocaleFileForTesting(const QString& path);
 
 // The real user locale, kept in an INI file (section "Numbers", keys
-// "DecimalSeparator" and "ThousandsSeparator"). SetLocaleInfo fails for a
-// value holding a line break or a character Windows-1252 lacks, and when the
-// file cannot be written; the folder is created when missing.
+// "DecimalSeparator" and "ThousandsSeparator"). SetLocaleInfo and
+// SetLocaleItems fail for a value holding a line break or a character
+// Windows-1252 lacks, and when the file cannot be written; the folder is
+// created when missing. Each call writes the file once, the first write's copy
+// of the system's other item included.
 class FileUserLocale final : public IUserLocale {
 public:
     // Without a path: userLocaleFilePath(), looked up at each call.
@@ -64,6 +74,7 @@ public:
     explicit FileUserLocale(QString path) : path_(std::move(path)) {}
     QString GetLocaleInfo(LocaleItem item) const override;
     bool SetLocaleInfo(LocaleItem item, const QString& value) override;
+    bool SetLocaleItems(const LocaleItems& items) override;
 
 private:
     QString path() const;
@@ -71,17 +82,19 @@ private:
 };
 
 // A user locale held in memory (tests, and windows' tests that must not touch
-// the user's real setting). `refuseWrites` makes every SetLocaleInfo fail.
+// the user's real setting). `refuseWrites` makes every SetLocaleInfo and
+// SetLocaleItems fail, changing nothing.
 class MemoryUserLocale final : public IUserLocale {
 public:
     MemoryUserLocale(QString decimal, QString thousands)
         : separators{std::move(decimal), std::move(thousands)} {}
     QString GetLocaleInfo(LocaleItem item) const override;
     bool SetLocaleInfo(LocaleItem item, const QString& value) override;
+    bool SetLocaleItems(const LocaleItems& items) override;
 
     Separators separators;
     bool refuseWrites = false;
-    int writes = 0; // accepted writes
+    int writes = 0; // accepted calls, one for several items set together
 };
 
 // Both separators of a user locale.

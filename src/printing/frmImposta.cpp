@@ -90,17 +90,22 @@ const char* const kInfo[3] = {
     "il valore del margine superiore.",
 };
 
-// Stores one margin whole: its MarginValue and its three parts, so that the
-// next opening shows what the print uses and "Applica e chiudi" writes it
-// back unchanged, whichever button stored it. The value label shows it.
-void storeMargin(const Margins::Keys& keys, QComboBox* sign, TextBox* cm, TextBox* decimals, QLabel* label) {
+// One margin whole: its MarginValue and its three parts, so that the next
+// opening shows what the print uses and "Applica e chiudi" writes it back
+// unchanged, whichever button stored it. The value label shows it.
+platform::ProfileEntries marginEntries(const Margins::Keys& keys, QComboBox* sign, TextBox* cm, TextBox* decimals,
+                                       QLabel* label) {
     const QString value = MarginValue(sign->currentText(), cm->text(), decimals->text());
     label->setText(value);
-    WriteSetting(Margins::File, Margins::Section, keys.value, value);
-    WriteSetting(Margins::File, Margins::Section, keys.sign, trimmed(sign->currentText()));
-    WriteSetting(Margins::File, Margins::Section, keys.cm, trimmed(cm->text()));
-    WriteSetting(Margins::File, Margins::Section, keys.decimals, trimmed(decimals->text()));
+    return {{keys.value, value},
+            {keys.sign, trimmed(sign->currentText())},
+            {keys.cm, trimmed(cm->text())},
+            {keys.decimals, trimmed(decimals->text())}};
 }
+
+// Margins are stored with one write of the file: one that fails leaves every
+// key as it was, never a value that disagrees with its parts.
+void storeMargins(const platform::ProfileEntries& entries) { WriteSettings(Margins::File, Margins::Section, entries); }
 
 } // namespace
 
@@ -213,13 +218,17 @@ void frmImposta::Form_Load() {
             box->setText(QStringLiteral("0"));
 }
 
-void frmImposta::imgSalvaSin_MouseUp() { storeMargin(Margins::Left, cboSegnoSin, txtCmSin, txtMmSin, lblValSin); }
+void frmImposta::imgSalvaSin_MouseUp() {
+    storeMargins(marginEntries(Margins::Left, cboSegnoSin, txtCmSin, txtMmSin, lblValSin));
+}
 
-void frmImposta::imgSalvaSup_MouseUp() { storeMargin(Margins::Top, cboSegnoSup, txtCmSup, txtMmSup, lblValSup); }
+void frmImposta::imgSalvaSup_MouseUp() {
+    storeMargins(marginEntries(Margins::Top, cboSegnoSup, txtCmSup, txtMmSup, lblValSup));
+}
 
 void frmImposta::cmdApplica_Click() {
-    storeMargin(Margins::Left, cboSegnoSin, txtCmSin, txtMmSin, lblValSin);
-    storeMargin(Margins::Top, cboSegnoSup, txtCmSup, txtMmSup, lblValSup);
+    storeMargins(marginEntries(Margins::Left, cboSegnoSin, txtCmSin, txtMmSin, lblValSin) +
+                 marginEntries(Margins::Top, cboSegnoSup, txtCmSup, txtMmSup, lblValSup));
     Unload();
 }
 

@@ -96,9 +96,10 @@ void frmSetNumPreven::cmdSeparatore_Click() {
         return;
     }
 
-    // A change the system refuses is reported as such, never as a success.
-    if (!locale.SetLocaleInfo(LocaleItem::DecimalSeparator, QStringLiteral(",")) ||
-        !locale.SetLocaleInfo(LocaleItem::ThousandsSeparator, QStringLiteral("."))) {
+    // Both separators change together or not at all; a change the system
+    // refuses is reported as such, never as a success.
+    if (!locale.SetLocaleItems({{LocaleItem::DecimalSeparator, QStringLiteral(",")},
+                                {LocaleItem::ThousandsSeparator, QStringLiteral(".")}})) {
         MsgBox(QStringLiteral("Il sistema non permette di modificare le impostazioni internazionali.") + kBlankLine +
                    QStringLiteral("Contattare l'amministratore di sistema per cambiare il separatore decimale in una "
                                   "virgola."),

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace platform;
 
 bool LoadPasswordStore(QLabel* lblPwDark) {
@@ -39,18 +41,37 @@ bool SavePasswordStore(const QString& P, QLabel* lblPwDark) {
     return TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, s);
 }
 
+namespace {
+
+// Whether the folder holds nothing but what an installation itself puts there
+// before the store: no entry at all, or only a file named as the manual (a
+// first start whose store could not be written, or an older one that copied
+// the manual after such a failure). Anything else is the user's.
+bool HoldsOnlyInstallationFiles(const QString& folder) {
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return std::all_of(entries.begin(), entries.end(), [](const QFileInfo& entry) {
+        return entry.fileName() == ProgramFiles::Manual && entry.isFile() && !entry.isSymLink();
+    });
+}
+
+} // namespace
+
 void InstallProgramFolder() {
     const QString folder = programFolder();
     // Copies cut short by a crash or a kill leave their hidden temporary
     // files; they go before the folder is judged, so that a first start
     // killed while it wrote the store installs again.
     RemoveCopyLeftovers(folder);
-    const QDir dir(folder);
-    if (!dir.exists() || dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+    if (HoldsOnlyInstallationFiles(folder)) {
         if (!QDir().mkpath(folder))
             return; // the login then reports the damaged installation
         const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();
-        TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P));
+        // A store that cannot be written: nothing more is put in the folder,
+        // so that the next start installs again; this one ends at the login,
+        // which finds no store.
+        if (!TryWriteSetting(PasswordFile::kFile, PasswordFile::kSection, PasswordFile::kKey, EncodeWithKey(P, P)))
+            return;
     }
     // The program's own files are put back where they are missing, so that a
     // first start cut short after the store still gets them; one that is

@@ -416,9 +416,12 @@ void frmBollettini::Form_Load() {
 }
 
 void frmBollettini::Form_Unload() {
+    // The block is stored with one write of the file, all of it or none.
     const std::array<TextBox*, 5> payer = {txtMittente01, txtMittente02, txtVia, txtCAP, txtLuogo};
+    platform::ProfileEntries entries;
     for (std::size_t i = 0; i < payer.size(); ++i)
-        WriteSetting(kSettingsFile, kPayerSection, kPayerKeys[i], trimmed(payer[i]->text()));
+        entries.append({kPayerKeys[i], trimmed(payer[i]->text())});
+    WriteSettings(kSettingsFile, kPayerSection, entries);
     MainMenu::show();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "support/FakeFileCopier.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -256,4 +258,76 @@ TEST_F(IniFile, FailedWriteReportsFalseAndLeavesTheOldFile) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"test.ini"}); // no temporary left
     if (privileged)
         GTEST_SKIP() << "running with privileges: permissions cannot make the folder read-only";
+}
+
+// Several keys at once: the same file as one write after another, made with
+// one replace.
+TEST_F(IniFile, SeveralKeysAreStoredWithOneReplaceAsSingleWritesWouldStoreThem) {
+    const ProfileEntries entries = {{"Nome", "Anna Bianchi"}, {" cap ", "00100"}, {"Via", " spazi "},
+                                    {"Nome", "Anna Verdi"}, {"Vuota", ""}};
+    const QByteArray starts[] = {
+        QByteArray(),
+        "[Dati esecutore]\r\nNome=Mario\r\n; note\r\n[Altra]\r\nNome=altra\r\n",
+        "; only a comment\nCAP=1\n",
+        "[dati esecutore]\r\nCAP=1\r\n[Dati esecutore]\r\nVia=2\r\n",
+    };
+    FakeFileCopier copier;
+    setFileCopier(&copier);
+    for (const QByteArray& start : starts) {
+        SCOPED_TRACE(start.toStdString());
+        QFile::remove(path());
+        if (!start.isNull())
+            put(start);
+        for (const auto& [key, value] : entries)
+            ASSERT_TRUE(write("Dati esecutore", key, value));
+        const QByteArray oneByOne = bytes();
+
+        QFile::remove(path());
+        if (!start.isNull())
+            put(start);
+        copier.replaced.clear();
+        ASSERT_TRUE(writeProfileStrings(path(), "Dati esecutore", entries));
+        EXPECT_EQ(bytes(), oneByOne);
+        EXPECT_EQ(copier.replaced.size(), 1u);
+        EXPECT_EQ(read("Dati esecutore", "Nome"), "Anna Verdi") << "a key given twice keeps its last value";
+        EXPECT_EQ(read("Dati esecutore", "Via"), " spazi ");
+    }
+    setFileCopier(nullptr);
+    EXPECT_EQ(bytes(), QByteArray("[dati esecutore]\r\ncap=00100\r\nNome=Anna Verdi\r\nVia=\" spazi \"\r\n"
+                                  "Vuota=\r\n[Dati esecutore]\r\nVia=2\r\n"));
+
+    // Nothing to store: nothing is written.
+    QFile::remove(path());
+    EXPECT_TRUE(writeProfileStrings(path(), "S", {}));
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+// One name that cannot be stored, or a replace that fails at any point,
+// leaves every key as it was.
+TEST_F(IniFile, SeveralKeysAreStoredAllOrNone) {
+    const QByteArray old = "; keep me\r\n[S]\r\na=1\r\nb=2\r\n";
+    put(old);
+    for (const ProfileEntries& bad : {ProfileEntries{{"a", "x"}, {"", "y"}}, ProfileEntries{{"a", "x"}, {"b=c", "y"}},
+                                      ProfileEntries{{"[b", "y"}, {"a", "x"}}, ProfileEntries{{"a", "x"}, {"b\n", "y"}}}) {
+        EXPECT_FALSE(writeProfileStrings(path(), "S", bad)) << bad.last().first.toStdString();
+        EXPECT_EQ(bytes(), old);
+    }
+    EXPECT_FALSE(writeProfileStrings(path(), "S]", {{"a", "x"}}));
+    EXPECT_EQ(bytes(), old);
+
+    using Stage = FakeFileCopier::Stage;
+    FakeFileCopier copier;
+    setFileCopier(&copier);
+    for (const Stage stage : {Stage::Create, Stage::Write, Stage::Sync, Stage::Rename}) {
+        for (const int error : {EIO, ENOSPC}) {
+            copier.failWith(error, stage, 5);
+            EXPECT_FALSE(writeProfileStrings(path(), "S", {{"a", "x"}, {"b", "y"}, {"c", "z"}}));
+            EXPECT_EQ(bytes(), old) << int(stage) << " " << error;
+            EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
+        }
+    }
+    copier.heal();
+    EXPECT_TRUE(writeProfileStrings(path(), "S", {{"a", "x"}, {"b", "y"}, {"c", "z"}}));
+    setFileCopier(nullptr);
+    EXPECT_EQ(bytes(), QByteArray("; keep me\r\n[S]\r\na=x\r\nb=y\r\nc=z\r\n"));
 }

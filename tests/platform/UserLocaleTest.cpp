@@ -1,6 +1,10 @@
 #include "platform/UserLocale.h"
 
+#include "support/FakeFileCopier.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -98,6 +102,68 @@ TEST_F(LocaleFile, TheProgramsLocaleUsesTheFileSetForTesting) {
     ASSERT_TRUE(userLocale().SetLocaleInfo(LocaleItem::DecimalSeparator, ";"));
     EXPECT_EQ(FileUserLocale(path()).GetLocaleInfo(LocaleItem::DecimalSeparator), ";");
     setUserLocaleFileForTesting(QString());
+}
+
+// Both separators, and the first write's copy of the system's other one, go
+// into the file with one replace: a failure leaves the file as it was.
+TEST_F(LocaleFile, ItemsSetTogetherAreWrittenAllOrNone) {
+    ScopedLcAll c("C");
+    const auto bytes = [this] {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const LocaleItems fix = {{LocaleItem::DecimalSeparator, ","}, {LocaleItem::ThousandsSeparator, "."}};
+    FakeFileCopier copier;
+    setFileCopier(&copier);
+    using Stage = FakeFileCopier::Stage;
+    // No file yet, and one holding only the decimal point.
+    for (const QByteArray& start : {QByteArray(), QByteArray("[Numbers]\r\nDecimalSeparator=.\r\n")}) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path()).absolutePath()));
+        QFile::remove(path());
+        if (!start.isNull()) {
+            QFile f(path());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(start);
+        }
+        for (const Stage stage : {Stage::Write, Stage::Sync, Stage::Rename}) {
+            copier.failWith(ENOSPC, stage);
+            EXPECT_FALSE(FileUserLocale(path()).SetLocaleItems(fix));
+            EXPECT_EQ(bytes(), start) << int(stage);
+            EXPECT_EQ(QFile::exists(path()), !start.isNull());
+        }
+        copier.heal();
+        EXPECT_FALSE(FileUserLocale(path()).SetLocaleItems(
+            {{LocaleItem::DecimalSeparator, ","}, {LocaleItem::ThousandsSeparator, "a\nb"}}));
+        EXPECT_EQ(bytes(), start) << "a value that cannot be stored stops the other too";
+
+        copier.replaced.clear();
+        ASSERT_TRUE(FileUserLocale(path()).SetLocaleItems(fix));
+        EXPECT_EQ(copier.replaced.size(), 1u);
+        EXPECT_EQ(bytes(), QByteArray("[Numbers]\r\nDecimalSeparator=,\r\nThousandsSeparator=.\r\n"));
+    }
+
+    // One item on a new file: the system's other one first, as ever, in the same write.
+    QFile::remove(path());
+    copier.failWith(EIO, Stage::Rename);
+    EXPECT_FALSE(FileUserLocale(path()).SetLocaleInfo(LocaleItem::DecimalSeparator, ","));
+    EXPECT_FALSE(QFile::exists(path()));
+    copier.heal();
+    copier.replaced.clear();
+    ASSERT_TRUE(FileUserLocale(path()).SetLocaleInfo(LocaleItem::DecimalSeparator, ","));
+    EXPECT_EQ(copier.replaced.size(), 1u);
+    EXPECT_EQ(bytes(), QByteArray("[Numbers]\r\nThousandsSeparator=,\r\nDecimalSeparator=,\r\n"));
+    setFileCopier(nullptr);
+
+    MemoryUserLocale memory(".", ",");
+    memory.refuseWrites = true;
+    EXPECT_FALSE(memory.SetLocaleItems(fix));
+    EXPECT_EQ(separatorsOf(memory).decimal, ".");
+    EXPECT_EQ(separatorsOf(memory).thousands, ",");
+    memory.refuseWrites = false;
+    EXPECT_TRUE(memory.SetLocaleItems(fix));
+    EXPECT_EQ(separatorsOf(memory).decimal, ",");
+    EXPECT_EQ(separatorsOf(memory).thousands, ".");
+    EXPECT_EQ(memory.writes, 1);
 }
 
 // ------------------------------------------------------------ conversions

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 namespace {
 
 class MarginDialogTest : public ::testing::Test {
@@ -122,6 +124,74 @@ TEST_F(MarginDialogTest, ApplyIconStoresItsMarginWholeSoTheNextOpeningKeepsIt) {
     top.imgSalvaSup->MouseUp(Qt::LeftButton);
     EXPECT_EQ(read(QStringLiteral("Superiore")), QStringLiteral("-0,3"));
     EXPECT_EQ(read(QStringLiteral("Mm sup.")), QStringLiteral("3"));
+}
+
+// Each button stores its keys with one replace of the file: one that fails
+// leaves every key as it was (a value the print uses never disagrees with the
+// parts the dialog shows), and says nothing, as every settings window does.
+TEST_F(MarginDialogTest, AStoreThatFailsLeavesEveryKeyAsItWas) {
+    const QByteArray old = "[Dati esecutore]\r\nCAP=40100\r\n[Margini]\r\nSinistro=+0,0\r\nSegno sin.=+\r\n"
+                           "Cm sin.=0\r\nMm sin.=0\r\nSuperiore=+0,0\r\nSegno sup.=+\r\nCm sup.=0\r\nMm sup.=0\r\n";
+    const auto bytes = [this] {
+        QFile f(tp.path(QStringLiteral("Bollettini.ini")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    {
+        QFile f(tp.path(QStringLiteral("Bollettini.ini")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    using Stage = FakeFileCopier::Stage;
+    // Left 3 cm 7 mm, top -1 cm 2 mm; each button in turn.
+    const auto edit = [](frmImposta& d) {
+        d.vsCmSin->setValue(3);
+        d.vsMmSin->setValue(7);
+        d.cboSegnoSup->setCurrentIndex(1);
+        d.vsCmSup->setValue(1);
+        d.vsMmSup->setValue(2);
+    };
+    const std::function<void(frmImposta&)> presses[] = {
+        [](frmImposta& d) { d.cmdApplica->click(); },
+        [](frmImposta& d) { d.imgSalvaSin->MouseUp(Qt::LeftButton); },
+        [](frmImposta& d) { d.imgSalvaSup->MouseUp(Qt::LeftButton); },
+    };
+    for (const Stage stage : {Stage::Create, Stage::Write, Stage::Sync, Stage::Rename}) {
+        for (const auto& press : presses) {
+            frmImposta& d = dialog();
+            edit(d);
+            tp.copier.failWith(ENOSPC, stage, 20);
+            tp.copier.replaced.clear();
+            press(d);
+            EXPECT_EQ(tp.copier.replaced.size(), 1u);
+            EXPECT_EQ(bytes(), old) << int(stage);
+            if (!d.isUnloaded())
+                d.cmdAnnulla_Click();
+            TestPlatform::settle();
+        }
+    }
+    tp.copier.heal();
+    EXPECT_TRUE(tp.messages.shown.empty());
+
+    {
+        frmImposta& d = dialog();
+        edit(d);
+        d.imgSalvaSin->MouseUp(Qt::LeftButton);
+        d.cmdAnnulla_Click();
+        TestPlatform::settle();
+    }
+    EXPECT_EQ(read(QStringLiteral("Sinistro")), QStringLiteral("+3,7"));
+    EXPECT_EQ(read(QStringLiteral("Cm sin.")), QStringLiteral("3"));
+    EXPECT_EQ(read(QStringLiteral("Mm sin.")), QStringLiteral("7"));
+    EXPECT_EQ(read(QStringLiteral("Superiore")), QStringLiteral("+0,0")) << "the other margin is not touched";
+
+    frmImposta& d = dialog();
+    edit(d);
+    tp.copier.replaced.clear();
+    d.cmdApplica->click();
+    EXPECT_EQ(tp.copier.replaced.size(), 1u);
+    EXPECT_EQ(bytes(), QByteArray("[Dati esecutore]\r\nCAP=40100\r\n[Margini]\r\nSinistro=+3,7\r\nSegno sin.=+\r\n"
+                                  "Cm sin.=3\r\nMm sin.=7\r\nSuperiore=-1,2\r\nSegno sup.=-\r\nCm sup.=1\r\n"
+                                  "Mm sup.=2\r\n"));
 }
 
 TEST_F(MarginDialogTest, CancelStoresNothingAndSpinnersStopAtTheirEnds) {

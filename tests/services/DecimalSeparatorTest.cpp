@@ -134,6 +134,54 @@ TEST_F(DecimalSeparator, TheFixReachesTheUsersLocaleFile) {
     EXPECT_TRUE(Forms::isLoaded<frmSetNumPreven>());
 }
 
+// The fix writes both separators with one replace of the user's file: when
+// it fails, the file is as it was, the failure is told, and the next check
+// offers the fix again; then it succeeds and both are new.
+TEST_F(DecimalSeparator, AFixThatCannotBeWrittenLeavesTheFileAsItWasAndIsOfferedAgain) {
+    setUserLocale(nullptr);
+    const QString file = tp.path("locale.ini");
+    setUserLocaleFileForTesting(file);
+    const QByteArray lcAll = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "C");
+    const auto bytes = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    using Stage = FakeFileCopier::Stage;
+    for (const QByteArray& start : {QByteArray(), QByteArray("[Numbers]\r\nDecimalSeparator=.\r\n; mio\r\n")}) {
+        SCOPED_TRACE(start.toStdString());
+        QFile::remove(file);
+        if (!start.isNull()) {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(start);
+        }
+        for (const Stage stage : {Stage::Write, Stage::Sync, Stage::Rename}) {
+            tp.copier.failWith(EIO, stage);
+            tp.messages.shown.clear();
+            tp.messages.answers = {MsgAnswer::Yes};
+            check();
+            ASSERT_EQ(tp.messages.shown.size(), 2u) << int(stage);
+            EXPECT_EQ(tp.messages.shown[0].text, kQuestion) << "offered again after a failure";
+            EXPECT_EQ(tp.messages.last().text, kRefused);
+            EXPECT_EQ(bytes(), start) << int(stage);
+            EXPECT_EQ(QFile::exists(file), !start.isNull());
+            EXPECT_TRUE(Forms::isLoaded<frmSetNumPreven>());
+        }
+        tp.copier.heal();
+        tp.copier.replaced.clear();
+        tp.messages.shown.clear();
+        tp.messages.answers = {MsgAnswer::Yes};
+        check();
+        EXPECT_EQ(tp.messages.last().title, "Operazione terminata");
+        EXPECT_EQ(tp.copier.replaced.size(), 1u);
+        EXPECT_EQ(bytes(), start.isNull() ? QByteArray("[Numbers]\r\nDecimalSeparator=,\r\nThousandsSeparator=.\r\n")
+                                          : QByteArray("[Numbers]\r\nDecimalSeparator=,\r\nThousandsSeparator=.\r\n; mio\r\n"));
+        EXPECT_FALSE(Forms::isLoaded<frmSetNumPreven>());
+    }
+    lcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", lcAll);
+}
+
 TEST_F(DecimalSeparator, HelpShowsItsThreeParagraphs) {
     tp.modal.expect("frmHelpForm", [](QWidget& w) {
         auto& help = static_cast<frmHelpForm&>(w);

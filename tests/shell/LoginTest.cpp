@@ -149,6 +149,152 @@ TEST_F(Login, AStartInstallsAMissingManualAndKeepsOneThatIsThere) {
     EXPECT_TRUE(tp.messages.shown.empty());
 }
 
+namespace {
+
+// Makes the copier's failure hit the next replace only, and lets every
+// copy after it through.
+class StoreOnlyFailure final : public platform::IFileCopier {
+public:
+    explicit StoreOnlyFailure(FakeFileCopier& copier) : copier_(copier) {}
+    platform::FileError copyFile(const QString& source, const QString& target) override {
+        return copier_.copyFile(source, target);
+    }
+    platform::FileError replaceFile(const QString& target, const QByteArray& content) override {
+        const platform::FileError result = copier_.replaceFile(target, content);
+        copier_.heal();
+        return result;
+    }
+
+private:
+    FakeFileCopier& copier_;
+};
+
+} // namespace
+
+// A first start whose store cannot be written says so at the login and puts
+// nothing in the folder; the next start, on a healthy disk, installs as a
+// first start does and the initial password opens the menu.
+TEST_F(Login, AFirstStartWhoseStoreCannotBeWrittenInstallsAtTheNextStart) {
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto names = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
+    using Stage = FakeFileCopier::Stage;
+    const struct {
+        int error;
+        Stage stage;
+        qint64 afterBytes;
+    } failures[] = {{EIO, Stage::Write, 0}, {ENOSPC, Stage::Write, 12}, {EIO, Stage::Sync, 0},
+                    {ENOSPC, Stage::Sync, 0}, {EIO, Stage::Rename, 0}, {ENOSPC, Stage::Rename, 0}};
+    // The disk fails for the store only (the manual's copy would go
+    // through), or for every copy from the store on.
+    StoreOnlyFailure storeOnly{tp.copier};
+    int round = 0;
+    for (const auto& f : failures) {
+        for (const bool onlyTheStore : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "failure " << round << (onlyTheStore ? ", the store only" : ""));
+            const QString folder = tp.path(QString("Prima%1").arg(round++));
+            platform::setProgramFolderForTesting(folder);
+            tp.messages.shown.clear();
+            tp.program.endedFlag = false;
+
+            tp.copier.failWith(f.error, f.stage, f.afterBytes);
+            if (onlyTheStore)
+                platform::setFileCopier(&storeOnly);
+            InstallProgramFolder();
+            platform::setFileCopier(&tp.copier);
+            login();
+            EXPECT_TRUE(tp.program.ended());
+            ASSERT_EQ(tp.messages.shown.size(), 1u);
+            EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+            EXPECT_TRUE(QDir(folder).exists());
+            EXPECT_EQ(names(folder), QStringList()) << "no store, no manual, no temporary file";
+            Forms::destroyAll();
+            TestPlatform::settle();
+
+            // The next start, on a healthy disk, goes the way main() does.
+            tp.copier.heal();
+            tp.messages.shown.clear();
+            tp.program.endedFlag = false;
+            InstallProgramFolder();
+            frmPassword& w = login();
+            ASSERT_TRUE(w.isVisible());
+            EXPECT_FALSE(tp.program.ended());
+            QTest::keyClicks(w.txtPW, "pianoforterosa");
+            QTest::keyClick(w.txtPW, Qt::Key_Return);
+            EXPECT_TRUE(tp.messages.shown.empty());
+            EXPECT_TRUE(Forms::isLoaded<frmMenu>());
+            EXPECT_EQ(names(folder), QStringList({"Guida.pdf", "unins000.dll"}));
+            EXPECT_EQ(bytes(folder + "/unins000.dll"), QByteArray("[Uninstall]\r\nSettings=,<^rS77b8L5)Gr\r\n"));
+            EXPECT_EQ(bytes(folder + "/Guida.pdf"), bytes(Manual::BuiltManualPath()));
+            Forms::destroyAll();
+            TestPlatform::settle();
+        }
+    }
+}
+
+// What only an installation puts in its folder does not make it one: a folder
+// holding just the manual gets the store, and the manual, whatever it holds,
+// stays. Anything of the user's beside it, and no store, is a damaged
+// installation, as ever.
+TEST_F(Login, AFolderHoldingOnlyTheManualIsInstalledOneHoldingTheUsersFilesIsNot) {
+    const auto write = [](const QString& path, const QByteArray& content) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    };
+    const QString folder = tp.path("SoloGuida");
+    platform::setProgramFolderForTesting(folder);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    write(folder + "/Guida.pdf", "%PDF-1.4 la mia guida\n");
+    InstallProgramFolder();
+    QFile manual(folder + "/Guida.pdf");
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    EXPECT_EQ(manual.readAll(), "%PDF-1.4 la mia guida\n");
+    EXPECT_TRUE(login().isVisible());
+    EXPECT_TRUE(tp.messages.shown.empty());
+    Forms::destroyAll();
+    TestPlatform::settle();
+
+    // Beside the manual or alone: settings, an archive, a backup, a hidden
+    // file, a folder, and a folder or a link bearing the manual's name.
+    const char* const users[] = {"Bollettini.ini", "2026.ccp", "Bollettini_anno_2025.bkb", ".nota",
+                                 "cartella/", "Guida.pdf/", "Guida.pdf@"};
+    int round = 0;
+    for (const char* user : users) {
+        for (const bool withManual : {false, true}) {
+            SCOPED_TRACE(testing::Message() << user << (withManual ? " with the manual" : ""));
+            const QString other = tp.path(QString("Utente%1").arg(round++));
+            platform::setProgramFolderForTesting(other);
+            ASSERT_TRUE(QDir().mkpath(other));
+            const QString name = QString::fromLatin1(user);
+            if (name.endsWith('/')) {
+                ASSERT_TRUE(QDir().mkpath(other + "/" + name));
+            } else if (name.endsWith('@')) {
+                write(tp.path("altrove.pdf"), "%PDF-1.4\n");
+                ASSERT_TRUE(QFile::link(tp.path("altrove.pdf"), other + "/" + name.chopped(1)));
+            } else {
+                write(other + "/" + name, "mio");
+            }
+            if (withManual && !name.startsWith("Guida.pdf"))
+                write(other + "/Guida.pdf", "%PDF-1.4\n");
+            tp.messages.shown.clear();
+            tp.program.endedFlag = false;
+            InstallProgramFolder();
+            EXPECT_FALSE(QFile::exists(other + "/unins000.dll"));
+            login();
+            EXPECT_TRUE(tp.program.ended());
+            ASSERT_EQ(tp.messages.shown.size(), 1u);
+            EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+            Forms::destroyAll();
+            TestPlatform::settle();
+        }
+    }
+}
+
 TEST_F(Login, MissingOrBlankStoreEndsTheProgramWithTheCriticalMessage) {
     for (const char* content : {"", "[Uninstall]\r\nSettings=\"   \"\r\n"}) {
         QFile f(tp.path("Quillora/unins000.dll"));

@@ -528,6 +528,55 @@ TEST_F(SlipForm, PayerBlockComesFromTheSettingsAndGoesBackAtClosing) {
     EXPECT_EQ(again.txtIntestatario01->text(), "");
 }
 
+// The payer block is stored at closing with one replace of the file: one that
+// fails leaves all five keys as they were, silently, and the menu still comes.
+TEST_F(SlipForm, APayerBlockThatCannotBeStoredLeavesEveryKeyAsItWas) {
+    const QByteArray old = "[Margini]\r\nSinistro=+1,0\r\n[Dati esecutore]\r\nMittente riga 1=ROSSI MARIO\r\n"
+                           "Mittente riga 2=\r\nIndirizzo=VIA ROMA 1\r\nCAP=40100\r\nComune=BOLOGNA\r\n";
+    const auto bytes = [this] {
+        QFile f(tp.path("Bollettini.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    {
+        QFile f(tp.path("Bollettini.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    const auto edit = [](frmBollettini& f) {
+        f.txtMittente01->setText("BIANCHI ANNA");
+        f.txtMittente02->setText("DITTA SRL");
+        f.txtVia->setText("VIA PO 2");
+        f.txtCAP->setText("10100");
+        f.txtLuogo->setText("TORINO");
+    };
+    using Stage = FakeFileCopier::Stage;
+    for (const Stage stage : {Stage::Write, Stage::Sync, Stage::Rename}) {
+        frmBollettini& f = open();
+        EXPECT_EQ(f.txtMittente01->text(), "ROSSI MARIO");
+        edit(f);
+        tp.copier.failWith(EIO, stage);
+        tp.copier.replaced.clear();
+        f.cmdChiudi_Click();
+        TestPlatform::settle();
+        tp.copier.heal();
+        EXPECT_EQ(tp.copier.replaced.size(), 1u);
+        EXPECT_EQ(bytes(), old) << int(stage);
+        EXPECT_TRUE(tp.messages.shown.empty());
+        EXPECT_TRUE(Forms::isLoaded<frmMenu>());
+        Forms::destroyAll();
+        TestPlatform::settle();
+    }
+
+    frmBollettini& f = open();
+    edit(f);
+    tp.copier.replaced.clear();
+    f.cmdChiudi_Click();
+    TestPlatform::settle();
+    EXPECT_EQ(tp.copier.replaced.size(), 1u);
+    EXPECT_EQ(bytes(), QByteArray("[Margini]\r\nSinistro=+1,0\r\n[Dati esecutore]\r\nMittente riga 1=BIANCHI ANNA\r\n"
+                                  "Mittente riga 2=DITTA SRL\r\nIndirizzo=VIA PO 2\r\nCAP=10100\r\nComune=TORINO\r\n"));
+}
+
 TEST_F(SlipForm, CaptionsTurnYellowWhilePressedAndActOnRelease) {
     store({slip("1", "UNO")});
     frmBollettini& f = open();
