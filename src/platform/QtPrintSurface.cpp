@@ -63,8 +63,8 @@ class QtPrintSurface::PdfJob {
 public:
     PdfJob(const QString& folder, const QString& stem) : folder_(folder), stem_(stem), file_(folder), device_(file_) {}
 
-    // Opens the device and puts a writer on it; false when the file could
-    // not be made.
+    // Opens the device and puts a writer with the job's first page on it;
+    // false when the file could not be made or the page not set up.
     bool start(int resolution, const QPageLayout& layout) {
         if (!file_.created() || !device_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
@@ -75,13 +75,15 @@ public:
         return writer_->setPageLayout(layout);
     }
     QPdfWriter& writer() { return *writer_; }
+    // A page of the job failed: the file is not to be named.
+    void spoil() { spoiled_ = true; }
 
     // After the painter has ended: the file's full path once all of it was
     // written, is on the disk and has its name; empty otherwise, and then
     // the file is gone.
     QString finish() {
         QString path;
-        if (!device_.failed() && file_.size() > 0 && file_.sync())
+        if (!spoiled_ && !device_.failed() && file_.size() > 0 && file_.sync())
             path = file_.publish(folder_, [this](int n) {
                 return n == 1 ? stem_ + QStringLiteral(".pdf") : stem_ + QStringLiteral("-%1.pdf").arg(n);
             });
@@ -95,6 +97,7 @@ private:
     NewFile file_;
     NewFileDevice device_;
     std::unique_ptr<QPdfWriter> writer_;
+    bool spoiled_ = false;
 };
 
 QtPrintSurface::QtPrintSurface(const QString& deviceName)
@@ -159,7 +162,7 @@ bool QtPrintSurface::beginPdfJob(const PageSetup& setup) {
 
 bool QtPrintSurface::endPdfJob() {
     const bool ended = painter_.end();
-    pdfFile_ = pdf_->finish();
+    pdfFile_ = ended ? pdf_->finish() : QString();
     pdf_.reset();
     return ended && !pdfFile_.isEmpty();
 }
@@ -182,7 +185,12 @@ bool QtPrintSurface::drawText(const PlacedText& text) {
     return true;
 }
 
-bool QtPrintSurface::beginPage(const PageSetup&) { return device().newPage(); }
+bool QtPrintSurface::beginPage(const PageSetup&) {
+    const bool started = device().newPage();
+    if (!started && pdf_)
+        pdf_->spoil();
+    return started;
+}
 
 void QtPrintSurface::pageSetupChanged(const PageSetup& setup) { device().setPageLayout(layoutFor(setup)); }
 
