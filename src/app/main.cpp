@@ -4,6 +4,7 @@
 #include "common/ProgramArchives.h"
 #include "common/RecordArchive.h"
 #include "platform/DocumentWriters.h"
+#include "platform/Printers.h"
 #include "platform/Program.h"
 #include "platform/Translations.h"
 #include "shell/HandDowns.h"
@@ -27,8 +28,10 @@ int main(int argc, char** argv) {
     InstallProgramFolder();
     // Saves and deletes cut short by a crash or a kill are settled first.
     SettleProgramArchives();
-    // Exports cut short by a crash or a kill leave their hidden temporary files.
+    // Exports and PDF prints cut short by a crash or a kill leave their
+    // hidden temporary files.
     platform::RemoveExportLeftovers();
+    platform::RemovePdfLeftovers();
     Forms::get<frmPassword>().Show();
     if (platform::program().ended())
         return 0;

@@ -1,26 +1,18 @@
 #include "platform/DocumentWriters.h"
 
-#include "platform/FileCopy.h"
+#include "platform/NewFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <xlsxwriter.h>
 #include <zip.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <vector>
 
-#include <fcntl.h>
 #include <locale.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -36,28 +28,6 @@ QString exportFolderPath() {
     return folder;
 }
 
-// The whole name of a writer's temporary file: a dot, "quillora-", 16
-// hexadecimal digits, ".tmp". Only files named exactly so are ever taken for
-// leftovers.
-const QString kTempNamePattern = QStringLiteral("\\.quillora-[0-9a-f]{16}\\.tmp");
-
-// Removes the temporary files that writers killed before they were done left
-// in `folder`. A writer holds an exclusive lock on its temporary file from
-// its creation to its naming, so a file that cannot be locked is still being
-// written (by another instance of the program, or by this one) and stays.
-void removeExportLeftoversIn(const QString& folder) {
-    for (const QString& leftover : FilesNamedIn(folder, kTempNamePattern)) {
-        const QByteArray path = QFile::encodeName(leftover);
-        const int fd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlink(path.constData());
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 QString exportFolder() {
@@ -66,7 +36,7 @@ QString exportFolder() {
     return folder;
 }
 
-void RemoveExportLeftovers() { removeExportLeftoversIn(exportFolderPath()); }
+void RemoveExportLeftovers() { RemoveNewFileLeftovers(exportFolderPath()); }
 
 namespace {
 
@@ -74,8 +44,10 @@ QString numberedName(const QString& baseName, const QString& extension, int n) {
     return n == 1 ? baseName + extension : baseName + QStringLiteral(" (%1)").arg(n) + extension;
 }
 
-// How far the numbering goes before a write gives up.
-constexpr int kMaxNumber = 9999;
+// The names a new export is offered: "<base><ext>", "<base> (2)<ext>" ...
+NewFile::NameFor numberedNames(const QString& baseName, const QString& extension) {
+    return [baseName, extension](int n) { return numberedName(baseName, extension, n); };
+}
 
 } // namespace
 
@@ -136,117 +108,6 @@ QString xmlEscaped(const QString& text) {
 }
 
 // ------------------------------------------------------------------ files
-
-// A new file in the target folder that takes the document until it gets its
-// name; removed on destruction unless published. It stays open and locked
-// until then, so that no cleanup of leftovers takes it meanwhile.
-class TempFile {
-public:
-    explicit TempFile(const QString& folder) {
-        const QDir dir(folder);
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            const QString name = QStringLiteral(".quillora-%1.tmp")
-                                     .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-            path_ = QFile::encodeName(dir.filePath(name));
-            fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno != EEXIST)
-                break;
-            if (fd_ >= 0 && !lock())
-                closeFile();
-        }
-        if (fd_ < 0)
-            path_.clear();
-    }
-    ~TempFile() { discard(); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    bool created() const { return !path_.isEmpty(); }
-    // Removes the file now, unless it was published.
-    void discard() {
-        if (!path_.isEmpty())
-            ::unlink(path_.constData());
-        path_.clear();
-        closeFile();
-    }
-    const QByteArray& path() const { return path_; }
-
-    bool write(const QByteArray& bytes) {
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            done += n;
-        }
-        return true;
-    }
-    // Flushes what the file holds (written here or by a library through its
-    // path) to the disk.
-    bool sync() { return fd_ >= 0 && ::fsync(fd_) == 0; }
-
-    // Gives the file the first free numbered name, never replacing a file
-    // that exists, even one that appears meanwhile: the rename refuses an
-    // existing target; where the file system cannot refuse, a hard link does
-    // it instead. The full path, or empty.
-    QString publish(const QString& folder, const QString& baseName, const QString& extension) {
-        const QDir dir(folder);
-        for (int n = 1; n <= kMaxNumber; ++n) {
-            const QString target = dir.filePath(numberedName(baseName, extension, n));
-            const QByteArray encoded = QFile::encodeName(target);
-            if (::renameat2(AT_FDCWD, path_.constData(), AT_FDCWD, encoded.constData(), RENAME_NOREPLACE) == 0) {
-                path_.clear();
-                closeFile();
-                syncFolder(folder);
-                return target;
-            }
-            if (errno == EEXIST)
-                continue;
-            if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-                return QString();
-            if (::link(path_.constData(), encoded.constData()) == 0) {
-                ::unlink(path_.constData());
-                path_.clear();
-                closeFile();
-                syncFolder(folder);
-                return target;
-            }
-            if (errno != EEXIST)
-                return QString();
-        }
-        return QString();
-    }
-
-private:
-    // Locks the new file for as long as it is open. A cleanup of another
-    // instance may have removed it between its creation and the lock (it was
-    // not locked yet): then it has no name any more and false says to try
-    // another. Where the file system has no locks the file goes unlocked,
-    // and no cleanup can lock it either.
-    bool lock() {
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-        struct stat info {};
-        return ::fstat(fd_, &info) == 0 && info.st_nlink > 0;
-    }
-    void closeFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
-    static void syncFolder(const QString& folder) {
-        const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dirFd >= 0) {
-            ::fsync(dirFd);
-            ::close(dirFd);
-        }
-    }
-
-    QByteArray path_;
-    int fd_ = -1;
-};
 
 // A base name that names a file in the folder itself.
 bool usableBaseName(const QString& baseName) {
@@ -515,7 +376,7 @@ public:
         }
         QString path;
         if (ok_ && closed == LXW_NO_ERROR && temp_.sync())
-            path = temp_.publish(folder_, baseName_, QStringLiteral(".xlsx"));
+            path = temp_.publish(folder_, numberedNames(baseName_, QStringLiteral(".xlsx")));
         temp_.discard(); // nothing is left unless it was published
         return path;
     }
@@ -537,7 +398,7 @@ private:
         return ok_;
     }
 
-    TempFile temp_;
+    NewFile temp_;
     QString folder_;
     QString baseName_;
     locale_t numbers_;
@@ -563,18 +424,18 @@ public:
         });
         if (bytes.isEmpty())
             return QString();
-        removeExportLeftoversIn(folder);
-        TempFile temp(folder);
+        RemoveNewFileLeftovers(folder);
+        NewFile temp(folder);
         if (!temp.created() || !temp.write(bytes) || !temp.sync())
             return QString();
-        return temp.publish(folder, baseName, QStringLiteral(".docx"));
+        return temp.publish(folder, numberedNames(baseName, QStringLiteral(".docx")));
     }
 
     std::unique_ptr<IXlsxWriter> startXlsx(const QStringList& header, const QString& folder,
                                            const QString& baseName) override {
         if (!usableBaseName(baseName))
             return nullptr;
-        removeExportLeftoversIn(folder);
+        RemoveNewFileLeftovers(folder);
         auto workbook = std::make_unique<Workbook>(folder, baseName);
         if (!workbook->start(header))
             return nullptr;

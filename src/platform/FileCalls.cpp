@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -58,6 +59,17 @@ int FileCalls::syncFolder(const QByteArray& folder) {
 }
 
 int FileCalls::rename(const QByteArray& from, const QByteArray& to) { return ::rename(from.constData(), to.constData()); }
+
+int FileCalls::renameNoReplace(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return -1;
+    if (::link(from.constData(), to.constData()) != 0)
+        return -1;
+    ::unlink(from.constData());
+    return 0;
+}
 
 int FileCalls::remove(const QByteArray& path) { return ::unlink(path.constData()); }
 

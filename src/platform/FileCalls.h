@@ -29,6 +29,10 @@ public:
     // Brings the names of a folder (files created, renamed, removed) to disk.
     virtual int syncFolder(const QByteArray& folder);
     virtual int rename(const QByteArray& from, const QByteArray& to);
+    // Renames a file to a name that must not exist yet: fails with EEXIST,
+    // replacing nothing, when `to` is there (a hard link and the removal of
+    // `from` where the file system cannot refuse a rename).
+    virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
     virtual int remove(const QByteArray& path);
 };
 

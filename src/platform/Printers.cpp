@@ -1,6 +1,7 @@
 #include "platform/Printers.h"
 
 #include "platform/Messages.h"
+#include "platform/NewFile.h"
 #include "platform/QtPrintSurface.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,12 @@ QString pdfPrinterName() { return QStringLiteral("PDF"); }
 QString pdfOutputFolder() {
     const QString folder = qEnvironmentVariable("QUILLORA_PDF_DIR");
     return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : folder;
+}
+
+void RemovePdfLeftovers() {
+    const QString folder = pdfOutputFolder();
+    if (!folder.isEmpty())
+        RemoveNewFileLeftovers(folder);
 }
 
 QStringList installedPrinters() {

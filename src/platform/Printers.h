@@ -6,7 +6,9 @@
 // file "Quillora-YYYYMMDD-HHMMSS.pdf" (with "-2", "-3" ... before ".pdf" when
 // that name is taken; no file is ever overwritten) in the folder named by the
 // environment variable QUILLORA_PDF_DIR, or else in the user's documents
-// folder; the folder is created when missing. A system printer that is itself
+// folder; the folder is created when missing. The file gets its name only
+// once all of it is written and on the disk; a PDF job that fails anywhere
+// leaves no file there, and its EndDoc is false. A system printer that is itself
 // named "PDF" is left out of the list: "PDF" always means the program's own.
 //
 // The current printer is the system's default printer at start, or "PDF"
@@ -15,8 +17,9 @@
 //
 // A job that cannot start (the printer has gone, the PDF folder cannot be
 // written) is seen by the caller as a false result of its first Print and of
-// EndDoc, and as jobFailed() in between (see PrintSurface.h); the caller then
-// shows ShowPrintingError().
+// EndDoc, and as jobFailed() in between (see PrintSurface.h); a job that
+// cannot be handed over (the PDF file cannot be written whole) is seen as a
+// false EndDoc. The caller then shows ShowPrintingError().
 
 #include "platform/PrintSurface.h"
 
@@ -29,6 +32,10 @@ namespace platform {
 QString pdfPrinterName();
 // The folder the PDF printer writes to.
 QString pdfOutputFolder();
+// Removes from the PDF folder the temporary files of jobs that a kill or a
+// crash stopped, and nothing else (see RemoveNewFileLeftovers in NewFile.h).
+// A missing folder is not made.
+void RemovePdfLeftovers();
 
 QStringList installedPrinters();
 QString currentPrinterName();

@@ -10,12 +10,35 @@
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
 using Entry = RecordingPrinter::Entry;
 using platform::MsgIcon;
 
 namespace {
 
 constexpr std::size_t kPrintsPerCopy = 1 + 30 + 30 + 184;
+
+// The "PDF" printer writes into `folder` for the life of the object.
+class PdfFolderScope {
+public:
+    explicit PdfFolderScope(const QString& folder) : saved_(qgetenv("QUILLORA_PDF_DIR")) {
+        qputenv("QUILLORA_PDF_DIR", folder.toUtf8());
+    }
+    ~PdfFolderScope() {
+        if (saved_.isNull())
+            qunsetenv("QUILLORA_PDF_DIR");
+        else
+            qputenv("QUILLORA_PDF_DIR", saved_);
+    }
+    PdfFolderScope(const PdfFolderScope&) = delete;
+    PdfFolderScope& operator=(const PdfFolderScope&) = delete;
+
+private:
+    QByteArray saved_;
+};
 
 class PrintDialogTest : public ::testing::Test {
 protected:
@@ -210,6 +233,35 @@ TEST_F(PrintDialogTest, JobThatCannotStartIsReportedAndTheDialogStays) {
     EXPECT_FALSE(rec.jobFailed());
     EXPECT_FALSE(d.isUnloaded());
     EXPECT_EQ(tp.program.busyDepth, 0);
+}
+
+// The slip on the real "PDF" printer, on a disk that fails a write: Qt's PDF
+// engine does not say so, but the print is reported failed, the dialog stays
+// and no file is left; once the disk works the same dialog prints.
+TEST_F(PrintDialogTest, PdfThatCannotBeWrittenWholeIsReportedAndTheDialogStays) {
+    QTemporaryDir folder;
+    const PdfFolderScope scope(folder.path());
+    platform::setPrinter(nullptr); // the real printers, "PDF" among them
+    const auto inFolder = [&] {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+
+    frmStampaCH8bisL1& d = dialog();
+    d.cboPrinters->setCurrentIndex(d.cboPrinters->findText(QStringLiteral("PDF")));
+    tp.fileCalls.failCall(FaultyFileCalls::Call::Write, 5);
+    d.cmdStampa->click();
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    expectPrintingError(tp.messages.last());
+    EXPECT_FALSE(d.isUnloaded());
+    EXPECT_EQ(inFolder(), QStringList());
+
+    tp.fileCalls.heal();
+    d.cmdStampa->click();
+    EXPECT_TRUE(d.isUnloaded());
+    EXPECT_EQ(tp.messages.shown.size(), 1u);
+    const QStringList printed = inFolder();
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Quillora-\\d{8}-\\d{6}\\.pdf$")).match(printed[0]).hasMatch());
 }
 
 TEST_F(PrintDialogTest, MarginLinkOpensTheMarginDialogAndTheOpenDialogKeepsItsMargins) {

@@ -116,6 +116,10 @@ public:
         const bool failing = fails(Call::Rename);
         return dead_ || failing ? fail() : FileCalls::rename(from, to);
     }
+    int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
+        const bool failing = fails(Call::Rename);
+        return dead_ || failing ? fail() : FileCalls::renameNoReplace(from, to);
+    }
     int remove(const QByteArray& path) override {
         const bool failing = fails(Call::Remove);
         return dead_ || failing ? fail() : FileCalls::remove(path);

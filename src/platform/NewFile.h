@@ -1,0 +1,79 @@
+#pragma once
+// A new file written whole before it gets its name: the content goes to a
+// hidden temporary file ".quillora-<16 hexadecimal digits>.tmp" in the target
+// folder, every write checked, is brought to the disk, and only then takes
+// the first free one of the names it is offered, never replacing a file that
+// is there. Until then nothing appears under any of those names; a file that
+// fails or is dropped is removed. The exports and the "PDF" printer write
+// their files so.
+//
+// The temporary file stays open and locked (flock) from its creation to its
+// naming, so that the cleaning of leftovers (RemoveNewFileLeftovers) takes
+// only the files of writers a kill or a crash stopped, never one still being
+// written, by this instance of the program or another.
+//
+// Every system call on the file goes through platform::fileCalls(), so that
+// a test can make any of them fail.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+#include <sys/types.h>
+
+namespace platform {
+
+class NewFile {
+public:
+    // Creates the temporary file in `folder` (which must exist); see created().
+    explicit NewFile(const QString& folder);
+    // Removes the temporary file unless it was published.
+    ~NewFile();
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // Whether the temporary file was made and is still there to write.
+    bool created() const { return !path_.isEmpty(); }
+    // The temporary file's path, for a library that writes the file itself
+    // (sync() then covers what it wrote); empty when there is none.
+    const QByteArray& path() const { return path_; }
+
+    // Writes the bytes after those written before; false when they could not
+    // all be written.
+    bool write(const char* data, qint64 size);
+    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    // The bytes written through write().
+    qint64 size() const { return offset_; }
+    // Brings what the file holds (written here or by a library through its
+    // path) to the disk.
+    bool sync();
+
+    // The names to offer for the file, from 1 on.
+    using NameFor = std::function<QString(int n)>;
+    // Gives the file the first of `nameFor(1)`, `nameFor(2)` ... (up to the
+    // 9999th) that is free in `folder`, even against a file that appears
+    // meanwhile: the rename refuses an existing target. Then the folder's
+    // names are brought to the disk. The full path, or empty: then the file
+    // stays temporary, to be discarded.
+    QString publish(const QString& folder, const NameFor& nameFor);
+
+    // Removes the file now, unless it was published.
+    void discard();
+
+private:
+    bool lock();
+    void closeFile();
+
+    QByteArray path_;
+    int fd_ = -1;
+    qint64 offset_ = 0;
+};
+
+// Removes from `folder` the temporary files of new files that a kill or a
+// crash stopped, and nothing else: only regular files named exactly as
+// NewFile names its own, and none that a running write still holds locked.
+// A missing folder is left missing.
+void RemoveNewFileLeftovers(const QString& folder);
+
+} // namespace platform
