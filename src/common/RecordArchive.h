@@ -128,9 +128,10 @@ public:
     // read failed.
     template <class Visit>
     bool ForEachRecordBytes(Visit visit) {
-        if (!IsOpen())
+        View seen;
+        if (!view(seen))
             return false;
-        const qint64 count = RecordCount();
+        const qint64 count = seen.size / m_length;
         const qint64 run = std::max<qint64>(1, kReadRunBytes / m_length);
         QByteArray bytes;
         for (qint64 first = 1; first <= count; first += run) {
