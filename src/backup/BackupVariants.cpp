@@ -126,18 +126,29 @@ QString JoinFolder(const QString& folder, const QString& name) {
 
 QString ArchiveMeasure(const BackupVariant& variant, const QString& opening) {
     const QString path = variant.livePath();
-    // The size as the file is now (a missing one measures nothing) ...
-    const qint64 size = std::max<qint64>(0, platform::FileLength(path));
-    // ... and the count after opening it as an archive, which creates it.
+    // Opened as an archive, which creates and settles it, it is measured as
+    // its readers see it; one that cannot be opened has its file's size and
+    // no count.
+    qint64 size = 0;
     QString count;
     RecordArchive archive(path, QString(), variant.recordLength);
     if (archive.OpenArchive()) {
-        archive.CloseArchive();
-        count = platform::formatGeneral(double(std::max<qint64>(0, platform::FileLength(path))) /
-                                        variant.recordLength);
+        size = archive.Size();
+        count = platform::formatGeneral(double(size) / variant.recordLength);
+    } else {
+        size = std::max<qint64>(0, platform::FileLength(path));
     }
     return variant.expand(opening) + QString::number(size) + QStringLiteral(" byte e contiene ") + count +
            QStringLiteral(" schede.");
+}
+
+bool LiveArchiveSettled(const BackupVariant& variant) {
+    const QString path = variant.livePath();
+    {
+        RecordArchive archive(path, QString(), variant.recordLength);
+        archive.OpenArchive();
+    }
+    return !RecordArchive::OwesUndo(path);
 }
 
 void ClearRegisterForm(Form& card) {

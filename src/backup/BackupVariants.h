@@ -61,8 +61,16 @@ QString JoinFolder(const QString& folder, const QString& name);
 
 // The information text of a step: `opening`, the archive's size, its record
 // count (a fraction for a length that is not a whole number of records) and
-// " schede.". Opening the archive creates a missing one, empty.
+// " schede.". Opening the archive creates a missing one, empty, and settles
+// it; size and count are both those of the archive as its readers then see
+// it.
 QString ArchiveMeasure(const BackupVariant& variant, const QString& opening);
+
+// Opens the variant's archive, which settles what a save cut short or
+// reported failed owes it. False while a failed save of this run still owes
+// it its old bytes (the disk refuses them): its file then holds a record the
+// user was told was not saved, and a copy of it is no backup of the archive.
+bool LiveArchiveSettled(const BackupVariant& variant);
 
 // The card emptied after a register restore: the record on show
 // (`lblPosizione`) and every text box and combo box become empty, each box's

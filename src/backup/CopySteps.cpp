@@ -172,6 +172,12 @@ void BackupStep::cmdEffettua_Click() {
         QStringLiteral("Accertarsi che il dischetto sia stato inserito nell'apposito drive."),
         QStringLiteral("Accertarsi che la cartella e il file di destinazione non siano protetti dalla scrittura."),
         QStringLiteral("Accertarsi che il percorso della cartella di destinazione sia valido.")};
+    // While a failed save still owes the archive its old bytes, its file
+    // holds a record the user was told was not saved: no backup carries it.
+    if (!LiveArchiveSettled(v)) {
+        MsgBox(texts.failed, MsgIcon::Exclamation, MsgButtons::OK, texts.title);
+        return;
+    }
     if (!copyOver(v.livePath(), JoinFolder(lblCartella->text(), v.expand(v.backupName)),
                   v.expand(v.overwriteQuestion) + kBlankLine +
                       QStringLiteral("Si vuole sovrascrivere la copia esistente?"),

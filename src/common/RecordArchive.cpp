@@ -52,14 +52,15 @@ qint64 coveredBytes(qint64 offset, qint64 oldSize, qint64 length) {
     return std::clamp<qint64>(oldSize - offset, 0, length);
 }
 
-// The older form: the offset and record of a whole journal.
+// The older form: the offset and record of a whole journal. A negative
+// offset is no place in an archive: such a journal is not whole.
 bool parseOlderJournal(const QByteArray& j, qint64& offset, QByteArray& record) {
     if (j.size() < kOlderJournalHead + kJournalCheck || !hasMark(j, kOlderMark))
         return false;
     const char* p = j.constData();
     offset = qFromLittleEndian<qint64>(p + 4);
     const qint32 length = qFromLittleEndian<qint32>(p + 12);
-    if (length < 0 || j.size() != kOlderJournalHead + length + kJournalCheck
+    if (length < 0 || offset < 0 || j.size() != kOlderJournalHead + length + kJournalCheck
         || qFromLittleEndian<quint64>(p + kOlderJournalHead + length) != journalCheck(p, kOlderJournalHead + length))
         return false;
     record = j.mid(kOlderJournalHead, length);
@@ -161,6 +162,15 @@ void RecordArchive::SettleFailedSaves() {
 
 void RecordArchive::ForgetFailedSaves() { failedSaves().clear(); }
 
+QByteArray RecordArchive::keyOf(const QString& real) {
+    const QByteArray key = QFile::encodeName(QFileInfo(real).canonicalFilePath());
+    return key.isEmpty() ? QFile::encodeName(real) : key;
+}
+
+bool RecordArchive::OwesUndo(const QString& path) {
+    return failedSaves().count(keyOf(platform::RealFilePath(path))) > 0;
+}
+
 bool RecordArchive::OpenArchive() {
     CloseArchive();
     return openFile();
@@ -185,13 +195,13 @@ bool RecordArchive::openFile() {
         m_fd = fileCalls().open(m_real, O_RDONLY);
         if (m_fd < 0)
             return false;
-        // An archive that cannot be written cannot have been saved into.
+        // An archive that cannot be written now is not settled; its readers
+        // still see what a failed save of this run owes it.
         m_readOnly = true;
+        m_key = keyOf(real);
         return true;
     }
-    m_key = QFile::encodeName(QFileInfo(real).canonicalFilePath());
-    if (m_key.isEmpty())
-        m_key = m_real;
+    m_key = keyOf(real);
     m_journalPending = !settleJournal();
     // A delete cut short leaves its temporary file, as large as the archive.
     if (!m_temp.isEmpty())
@@ -354,24 +364,62 @@ void RecordArchive::abandonSave(Journal journal, bool recordBegun) {
     markJournalUndo();
 }
 
-qint64 RecordArchive::RecordCount() const {
+bool RecordArchive::view(View& seen) const {
     struct stat info {};
     if (m_fd < 0 || fileCalls().status(m_fd, info) != 0)
-        return 0;
-    return info.st_size / m_length;
+        return false;
+    seen = View{info.st_size, nullptr};
+    const auto& owed = failedSaves();
+    if (owed.empty())
+        return true;
+    const auto found = owed.find(m_key);
+    if (found == owed.end())
+        return true;
+    // The undo is done only where the archive still fits the failed save;
+    // elsewhere it leaves the file as it is.
+    switch (fit(found->second)) {
+    case JournalFit::Unreadable:
+        return false;
+    case JournalFit::Foreign:
+    case JournalFit::Untouched:
+        return true;
+    case JournalFit::Touched:
+        seen.size = std::min<qint64>(seen.size, found->second.oldSize);
+        seen.undo = &found->second;
+        return true;
+    }
+    return true;
 }
+
+qint64 RecordArchive::Size() const {
+    View seen;
+    return view(seen) ? seen.size : 0;
+}
+
+qint64 RecordArchive::RecordCount() const { return Size() / m_length; }
 
 bool RecordArchive::ReadRecord(qint64 k, QByteArray& out) { return ReadRecords(k, 1, out); }
 
 bool RecordArchive::ReadRecords(qint64 first, qint64 number, QByteArray& out) {
-    if (m_fd < 0 || first < 1 || number < 0 || first - 1 + number > RecordCount()) {
+    View seen;
+    if (first < 1 || number < 0 || !view(seen) || first - 1 + number > seen.size / m_length) {
         out.clear();
         return false;
     }
+    const qint64 begin = (first - 1) * m_length;
     out.resize(number * m_length);
-    if (number > 0 && !platform::ReadFullyAt(m_fd, out.data(), out.size(), (first - 1) * m_length)) {
+    if (number > 0 && !platform::ReadFullyAt(m_fd, out.data(), out.size(), begin)) {
         out.clear();
         return false;
+    }
+    if (seen.undo) {
+        // Where the failed save's record went, the old bytes are read.
+        const QByteArray& old = seen.undo->old;
+        const qint64 from = std::max(begin, seen.undo->offset);
+        const qint64 to = std::min(begin + out.size(), seen.undo->offset + old.size());
+        if (from < to)
+            std::copy(old.constData() + (from - seen.undo->offset), old.constData() + (to - seen.undo->offset),
+                      out.data() + (from - begin));
     }
     return true;
 }

@@ -15,7 +15,9 @@
 // for as long as it runs, that the archive's file owes that undo, and the
 // next opening of that file, by whatever object, does it first; the journal
 // is turned too, so that the next start undoes it as well. So nothing in the
-// same run completes a save that was reported failed.
+// same run completes a save that was reported failed. Until that undo is
+// written, every reader, by whatever object, sees the archive as the undo
+// will leave it: its old length, and the old bytes where the record went.
 //
 // Opening the archive settles a journal left beside it, but only one that
 // fits the archive as it is now (its old length, and at its offset only old
@@ -57,6 +59,10 @@ public:
     // What a new run of the program starts from: no file owes an undo. A
     // test that stands for a restart calls it.
     static void ForgetFailedSaves();
+    // Whether a failed save of this run still owes the archive at `path` its
+    // old bytes. Its file then holds a record the user was told was not
+    // saved, so a copy of the file is not a copy of the archive.
+    static bool OwesUndo(const QString& path);
 
     bool IsOpen() const { return m_fd >= 0; }
     bool IsReadOnly() const { return m_readOnly; }
@@ -64,7 +70,12 @@ public:
     const QString& ArchivePath() const { return m_path; }
     const QString& TempPath() const { return m_tempPath; }
 
-    // Whole records in the file as it is now; 0 when the archive is not open.
+    // The archive's length in bytes as its readers see it: the file's, or,
+    // while a failed save still owes its undo, the length the undo leaves;
+    // 0 when the archive is not open.
+    qint64 Size() const;
+    // Whole records in the archive as its readers see it (see Size()); 0
+    // when the archive is not open.
     qint64 RecordCount() const;
 
     // Record k, 1 <= k <= count; false for any other k.
@@ -117,9 +128,10 @@ public:
     // read failed.
     template <class Visit>
     bool ForEachRecordBytes(Visit visit) {
-        if (!IsOpen())
+        View seen;
+        if (!view(seen))
             return false;
-        const qint64 count = RecordCount();
+        const qint64 count = seen.size / m_length;
         const qint64 run = std::max<qint64>(1, kReadRunBytes / m_length);
         QByteArray bytes;
         for (qint64 first = 1; first <= count; first += run) {
@@ -182,6 +194,17 @@ private:
     // The saves reported failed in this run whose undo is not written yet,
     // by the archive's real file.
     static std::map<QByteArray, Journal>& failedSaves();
+    // What a failed save's undo is remembered by, for the archive's real file.
+    static QByteArray keyOf(const QString& real);
+
+    // The archive as its readers see it: its length, and the failed save
+    // whose old bytes they see where its record went (none when the file
+    // owes nothing). False when the file could not be looked at.
+    struct View {
+        qint64 size = 0;
+        const Journal* undo = nullptr;
+    };
+    bool view(View& seen) const;
 
     bool openFile();
     void closeFile();

@@ -1,5 +1,6 @@
 #include "backup/BackupWindows.h"
 #include "common/PrintedList.h"
+#include "common/RecordArchive.h"
 #include "services/frmHelpForm.h"
 #include "slips/frmSelezione.h"
 #include "support/TestPlatform.h"
@@ -320,6 +321,63 @@ TEST_P(BackupWizard, EveryBackupFailureIsToldAndLeavesNothingBehind) {
         s.cmdEsci->click();
     });
     EXPECT_EQ(bytesOf(live()), records(1, v().length, 4));
+}
+
+// The size and the count are those of the archive once it is settled: a
+// save cut short is completed first, and a failed save whose undo the disk
+// refuses is measured, and kept out of the backup, as the undo leaves it.
+TEST_P(BackupWizard, TheArchiveIsMeasuredOnceSettledAndAFailedSaveNeverReachesTheBackup) {
+    const int L = v().length;
+    const QByteArray two = records(2, L, 3);
+    const QByteArray third = records(1, L, 7);
+    const auto measure = [&](qint64 count) {
+        return QString("%1 byte e contiene %2 schede.\r\n\r\n").arg(count * L).arg(count);
+    };
+    // An append killed halfway through its record, found by the next start.
+    writeFile(live(), two);
+    {
+        RecordArchive archive(live(), QString(), L);
+        ASSERT_TRUE(archive.OpenArchive());
+        tp.fileCalls.killAfter(24 + L + 8 + L / 2);
+        EXPECT_FALSE(archive.WriteRecord(3, third));
+    }
+    tp.fileCalls.heal();
+    RecordArchive::ForgetFailedSaves();
+    ASSERT_EQ(bytesOf(live()).size(), 2 * L + L / 2);
+    openStep(true, [&](CopyStep& s) {
+        EXPECT_TRUE(s.lblInfo01->text().startsWith(v().restoreOpening + measure(3))) << s.lblInfo01->text().toStdString();
+        s.cmdEsci->click();
+    });
+    EXPECT_EQ(bytesOf(live()), two + third);
+
+    // An append whose sync fails, and every call after it: the undo too.
+    {
+        RecordArchive archive(live(), QString(), L);
+        ASSERT_TRUE(archive.OpenArchive());
+        tp.fileCalls.failEveryCallFrom(6);
+        EXPECT_FALSE(archive.WriteRecord(4, records(1, L, 11)));
+    }
+    ASSERT_EQ(bytesOf(live()).size(), 4 * L) << "the record reached the archive";
+    const QString target = folder + "/" + v().backupFile;
+    openStep(false, [&](CopyStep& s) {
+        EXPECT_TRUE(s.lblInfo01->text().startsWith(v().backupOpening + measure(3))) << s.lblInfo01->text().toStdString();
+        tp.choosers.folderAnswers = {folder};
+        s.cmdSelect->click();
+        s.cmdEffettua->click();
+        ASSERT_EQ(tp.messages.shown.size(), 1u);
+        EXPECT_EQ(tp.messages.last().title, "Backup non riuscito");
+        EXPECT_EQ(tp.messages.last().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(tp.messages.last().text, kBackupAdvice[3]);
+        EXPECT_TRUE(stillOpen(s));
+        EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        // The disk takes writes again: the backup settles the archive first.
+        tp.fileCalls.heal();
+        s.cmdEffettua->click();
+        EXPECT_FALSE(stillOpen(s));
+    });
+    EXPECT_EQ(tp.messages.last().text, "Creazione del file di backup effettuata con successo.");
+    EXPECT_EQ(bytesOf(target), two + third);
+    EXPECT_EQ(bytesOf(live()), two + third);
 }
 
 TEST_P(BackupWizard, RestorePutsTheBackupInPlaceAfterTheQuestion) {

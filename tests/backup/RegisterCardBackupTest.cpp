@@ -29,6 +29,8 @@ struct PayeeBackup {
     static std::span<const BoxBinding<PayeeRecord>> boxes() { return PayeeBoxes; }
     static constexpr const char* archive = "Intestatari.idb";
     static constexpr const char* first = "frmBakClientiIN";
+    static constexpr const char* backupStep = "frmBakClientiIN01";
+    static constexpr const char* opening = "L'archivio intestatari misura ";
     static constexpr const char* restore = "frmRipClientiIN01";
     static constexpr const char* title = "Gestione backup archivio intestatari";
     static constexpr const char* backup = "copie/Backup_intestatari_5_3_2027.bki";
@@ -40,6 +42,8 @@ struct PayerBackup {
     static std::span<const BoxBinding<PayerRecord>> boxes() { return PayerBoxes; }
     static constexpr const char* archive = "Esecutori.edb";
     static constexpr const char* first = "frmBakClientiES";
+    static constexpr const char* backupStep = "frmBakClientiES01";
+    static constexpr const char* opening = "L'archivio esecutori misura ";
     static constexpr const char* restore = "frmRipClientiES01";
     static constexpr const char* title = "Gestione backup archivio esecutori";
     static constexpr const char* backup = "copie/Backup_esecutori_5_3_2027.bke";
@@ -51,6 +55,8 @@ struct ReasonBackup {
     static std::span<const BoxBinding<ReasonRecord>> boxes() { return ReasonBoxes; }
     static constexpr const char* archive = "Causali.cdb";
     static constexpr const char* first = "frmBakClientiCS";
+    static constexpr const char* backupStep = "frmBakClientiCS01";
+    static constexpr const char* opening = "L'archivio causali misura ";
     static constexpr const char* restore = "frmRipClientiCS01";
     static constexpr const char* title = "Gestione backup archivio causali";
     static constexpr const char* backup = "copie/Backup_causali_5_3_2027.bkc";
@@ -124,6 +130,68 @@ TYPED_TEST(RegisterCardBackup, ARestoreFromTheCardsButtonLeavesTheCardBlankAndNe
     SetBoxText(FindBox(card, QString::fromLatin1(TypeParam::boxes()[0].box)), QStringLiteral("NUOVO"));
     card.cmdSalva->click();
     EXPECT_EQ(card.lblPosizione->text(), " 3") << "the next save appends";
+}
+
+// A save on the card whose record reaches the archive, then its sync and
+// every call after it fail: the card, a new look at the archive and the
+// backup wizard see the archive without it, and no backup carries it until
+// the disk takes the undo.
+TYPED_TEST(RegisterCardBackup, ASaveTheDiskCannotUndoIsNeitherSeenNorBackedUp) {
+    using R = typename TypeParam::Record;
+    auto& tp = this->tp;
+    const QByteArray before = this->named("A") + this->named("B") + this->named("C");
+    writeFile(tp.path(TypeParam::archive), before);
+    auto& card = Forms::get<typename TypeParam::Card>();
+    card.Show(); // the wizard's windows come and go over it
+    card.cmdNuovo->click();
+    SetBoxText(FindBox(card, QString::fromLatin1(TypeParam::boxes()[0].box)), QStringLiteral("FALLITO"));
+    // The press's calls: the archive's open and the removal of a delete's
+    // leftover, the journal's open, write, sync and folder sync, the
+    // record's write, then its sync.
+    tp.fileCalls.failEveryCallFrom(8);
+    card.cmdSalva->click();
+    EXPECT_EQ(tp.messages.last().text, "Il sistema non permette di salvare i dati.\r\n\r\n"
+                                       "Accertarsi che il file di archivio non abbia attributi di protezione.");
+    ASSERT_EQ(bytesOf(tp.path(TypeParam::archive)).size(), 4 * R::Length) << "the record reached the archive";
+
+    card.cmdUltimo->click();
+    EXPECT_EQ(card.lblPosizione->text(), " 3");
+    EXPECT_EQ(BoxText(FindBox(card, QString::fromLatin1(TypeParam::boxes()[0].box))), "C");
+
+    const QString folder = tp.path("copie");
+    const auto backUp = [&](bool healFirst) {
+        tp.modal.expect(TypeParam::first, [&](QWidget& w) {
+            auto& start = static_cast<BackupStart&>(w);
+            tp.modal.expect(TypeParam::backupStep, [&](QWidget& s) {
+                auto& step = static_cast<CopyStep&>(s);
+                EXPECT_TRUE(step.lblInfo01->text().startsWith(
+                    QString::fromLatin1(TypeParam::opening) +
+                    QString("%1 byte e contiene 3 schede.").arg(3 * R::Length)))
+                    << step.lblInfo01->text().toStdString();
+                if (healFirst)
+                    tp.fileCalls.heal();
+                tp.choosers.folderAnswers = {folder};
+                step.cmdSelect->click();
+                step.cmdEffettua->click();
+                if (step.isVisible())
+                    step.cmdEsci->click();
+            });
+            start.optBakDDT->click();
+            start.cmdAvanti->click();
+        });
+        card.cmdBackup->click();
+        TestPlatform::settle();
+    };
+    backUp(false);
+    EXPECT_EQ(tp.messages.last().title, "Backup non riuscito");
+    EXPECT_EQ(tp.messages.last().text, "Impossibile effettuare il backup.");
+    EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    backUp(true);
+    EXPECT_EQ(tp.messages.last().text, "Creazione del file di backup effettuata con successo.");
+    EXPECT_EQ(bytesOf(tp.path(TypeParam::backup)), before);
+    EXPECT_EQ(bytesOf(tp.path(TypeParam::archive)), before);
+    EXPECT_FALSE(tp.program.ended());
 }
 
 } // namespace

@@ -715,3 +715,124 @@ TEST_F(ArchiveInterrupted, WhatAFailedSaveOwesIsPutBackAsTheProgramEnds) {
         EXPECT_EQ(afterRestart(), abc) << k;
     }
 }
+
+// While the disk refuses a failed save's undo, every reader, old object or
+// new, sees the archive as the undo will leave it; once the disk heals, the
+// next opening writes it and the file is that archive.
+TEST_F(ArchiveInterrupted, WhileAFailedSaveOwesItsUndoEveryReaderSeesTheArchiveAsTheUndoLeavesIt) {
+    struct Case {
+        const char* name;
+        qint64 k;
+        QByteArray tail;     // a partial record after the three whole ones
+        QByteArray replaced; // what the file is replaced by after the failure; empty: left as it is
+    };
+    const Case cases[] = {
+        {"overwrite", 2, {}, {}},
+        {"append", 4, {}, {}},
+        {"append over a partial tail", 4, "xyz", {}},
+        {"file replaced", 2, {}, record('X') + record('Y')},
+    };
+    for (const Case& c : cases) {
+        reset();
+        const QByteArray before = old + c.tail;
+        writeFile(path, before);
+        RecordArchive failed(path, temp, kLength);
+        ASSERT_TRUE(failed.OpenArchive());
+        // The record's sync and every call after it fail: the undo too.
+        calls.failEveryCallFrom(6);
+        EXPECT_FALSE(failed.WriteRecord(c.k, record('n'))) << c.name;
+        ASSERT_NE(fileBytes(path), before) << c.name << ": the record reached the archive";
+        if (!c.replaced.isEmpty())
+            writeFile(path, c.replaced);
+        const QByteArray seen = c.replaced.isEmpty() ? before : c.replaced;
+        const qint64 count = seen.size() / kLength;
+        EXPECT_EQ(RecordArchive::OwesUndo(path), true) << c.name;
+
+        RecordArchive reader(path, temp, kLength);
+        for (RecordArchive* a : {&failed, &reader}) {
+            const std::string who = std::string(c.name) + (a == &failed ? " (the saving object)" : " (a new one)");
+            if (a == &reader) {
+                ASSERT_TRUE(reader.OpenArchive()) << who;
+            }
+            EXPECT_EQ(a->Size(), seen.size()) << who;
+            EXPECT_EQ(a->RecordCount(), count) << who;
+            QByteArray all;
+            EXPECT_TRUE(a->ReadAll(all)) << who;
+            EXPECT_EQ(all, seen.left(count * kLength)) << who;
+            QByteArray one;
+            for (qint64 k = 1; k <= count; ++k) {
+                EXPECT_TRUE(a->ReadRecord(k, one)) << who << " " << k;
+                EXPECT_EQ(one, seen.mid((k - 1) * kLength, kLength)) << who << " " << k;
+            }
+            EXPECT_FALSE(a->ReadRecord(count + 1, one)) << who;
+            EXPECT_TRUE(a->ReadRecords(2, count - 1, one)) << who;
+            EXPECT_EQ(one, seen.mid(kLength, (count - 1) * kLength)) << who;
+            QByteArray walked;
+            EXPECT_TRUE(a->ForEachRecordBytes([&](const QByteArray& bytes, qint64) { walked += bytes; })) << who;
+            EXPECT_EQ(walked, all) << who;
+        }
+        failed.CloseArchive();
+        reader.CloseArchive();
+
+        calls.heal();
+        RecordArchive healed(path, temp, kLength);
+        ASSERT_TRUE(healed.OpenArchive()) << c.name;
+        EXPECT_FALSE(RecordArchive::OwesUndo(path)) << c.name;
+        EXPECT_EQ(fileBytes(path), seen) << c.name << ": the file is now what the readers saw";
+        EXPECT_EQ(healed.RecordCount(), count) << c.name;
+        healed.CloseArchive();
+        EXPECT_EQ(afterRestart(), seen.left(count * kLength)) << c.name;
+    }
+}
+
+namespace {
+
+// A journal of the older form: mark, offset, record length, record, and a
+// check of all of it.
+QByteArray olderJournal(qint64 offset, const QByteArray& record) {
+    QByteArray j("QJN1");
+    for (int i = 0; i < 8; ++i)
+        j += char(quint64(offset) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        j += char(quint32(record.size()) >> (8 * i));
+    j += record;
+    quint64 h = 14695981039346656037ULL;
+    for (const char c : j)
+        h = (h ^ quint8(c)) * 1099511628211ULL;
+    for (int i = 0; i < 8; ++i)
+        j += char(h >> (8 * i));
+    return j;
+}
+
+} // namespace
+
+// An older-form journal whose offset lies before the archive's start is not
+// whole: it goes, the archive stays as it is, and saves work again.
+TEST_F(ArchiveInterrupted, AJournalOfTheOlderFormWithANegativeOffsetGoes) {
+    constexpr int kSlip = SlipRecord::Length;
+    const QByteArray slips = QByteArray(kSlip, 'A') + QByteArray(kSlip, 'B');
+    for (const qint64 offset : {qint64(-1), qint64(-kSlip), qint64(-2 * kSlip)}) {
+        writeFile(path, slips);
+        writeFile(journal, olderJournal(offset, QByteArray(kSlip, 'n')));
+        RecordArchive::ForgetFailedSaves();
+        RecordArchive archive(path, temp, kSlip);
+        ASSERT_TRUE(archive.OpenArchive()) << offset;
+        EXPECT_FALSE(QFile::exists(journal)) << offset;
+        EXPECT_EQ(fileBytes(path), slips) << offset;
+        EXPECT_TRUE(archive.WriteRecord(3, QByteArray(kSlip, 'C'))) << offset << ": a save works";
+        archive.CloseArchive();
+        RecordArchive next(path, temp, kSlip);
+        ASSERT_TRUE(next.OpenArchive());
+        EXPECT_TRUE(next.WriteRecord(1, QByteArray(kSlip, 'D'))) << offset << ": and at the next start";
+        EXPECT_EQ(fileBytes(path), QByteArray(kSlip, 'D') + QByteArray(kSlip, 'B') + QByteArray(kSlip, 'C'))
+            << offset;
+        EXPECT_EQ(files(), QStringList{"2012.ccp"}) << offset;
+    }
+    // The same layout with a place inside the archive is completed.
+    writeFile(path, slips);
+    writeFile(journal, olderJournal(kSlip, QByteArray(kSlip, 'n')));
+    RecordArchive archive(path, temp, kSlip);
+    ASSERT_TRUE(archive.OpenArchive());
+    EXPECT_EQ(fileBytes(path), QByteArray(kSlip, 'A') + QByteArray(kSlip, 'n'));
+    EXPECT_EQ(files(), QStringList{"2012.ccp"});
+}
