@@ -201,7 +201,8 @@ TEST(ProgramArchives, AnAppendCutByAPowerCutIsCompletedOrUndoneOverItsZeros) {
     for (const Shape& shape : shapes) {
         for (const bool turned : {false, true}) {
             const auto where = [&] {
-                return std::to_string(shape.slips) + "+" + std::to_string(shape.tail.size()) + (turned ? " turned" : "");
+                return std::to_string(shape.slips) + " slips + " + std::to_string(shape.tail.size()) +
+                       (turned ? " turned" : "");
             };
             const QByteArray before = slips("ROSSI", shape.slips);
             writeFile(year, before);
@@ -213,7 +214,7 @@ TEST(ProgramArchives, AnAppendCutByAPowerCutIsCompletedOrUndoneOverItsZeros) {
             SettleProgramArchives();
 
             const QByteArray now = fileBytes(year);
-            EXPECT_TRUE(now == (turned ? before : before + saved.encode())) << where() << ": " << now.size() << " bytes";
+            EXPECT_TRUE(now == (turned ? before : before + saved.encode())) << where() << ": " << now.size();
             EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl"))) << where();
             RecordArchive archive(year, tp.path("2026.tmp"), SlipRecord::Length);
             ASSERT_TRUE(archive.OpenArchive());
