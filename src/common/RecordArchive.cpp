@@ -275,11 +275,14 @@ RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
     if (journal.oldSize < 0)
         return journal.offset <= size / m_length * m_length ? JournalFit::Touched : JournalFit::Foreign;
     // A save only ever grows the archive up to the end of its record, and an
-    // undo only cuts it back to the old length.
+    // undo only cuts it back to the old length. A power cut may leave any
+    // length in between: the file's new length can reach the disk before the
+    // record's bytes do.
     if (size < journal.oldSize || size > std::max(journal.oldSize, journal.offset + m_length))
         return JournalFit::Foreign;
     // Where the record goes, a save cut short leaves a mix of old and new
-    // bytes; another archive has bytes of its own.
+    // bytes, and past the old length zeros where the record's bytes had not
+    // reached the disk yet; another archive has bytes of its own.
     const qint64 there = std::min<qint64>(size - journal.offset, m_length);
     QByteArray now(there, Qt::Uninitialized);
     if (there > 0 && !platform::ReadFullyAt(m_fd, now.data(), there, journal.offset))
@@ -287,9 +290,11 @@ RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
     for (qint64 i = 0; i < there; ++i) {
         const bool isNew = now[i] == journal.record[i];
         const bool isOld = i < journal.old.size() && now[i] == journal.old[i];
-        if (!isNew && !isOld)
+        const bool notYetWritten = i >= journal.old.size() && now[i] == '\0';
+        if (!isNew && !isOld && !notYetWritten)
             return JournalFit::Foreign;
     }
+    // Zeros past the old length are not the old archive: an undo cuts them.
     return size == journal.oldSize && now == journal.old ? JournalFit::Untouched : JournalFit::Touched;
 }
 

@@ -28,6 +28,11 @@
 // archive left alone. Opening also removes the temporary file of a delete
 // that was cut short. A link to the archive is followed: the archive's real
 // file is written, its journal and temporary file lie beside it.
+//
+// A power cut can put an append's new length on disk before the record's
+// bytes: past the old length, zeros count as bytes the save had not written
+// yet, so that such a journal still fits and the record comes whole or not
+// at all, never as a tail of zeros.
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,8 @@
 #pragma once
-// The system calls the archives make on their files, behind one object, so
-// that a test can cut a write short or make a sync fail as a crash, a full
-// disk or a failing device would, and then look at what is left on disk.
+// The system calls the archives and the whole-file copier make on their
+// files, behind one object, so that a test can cut a write short or make a
+// sync fail as a crash, a full disk or a failing device would, or record
+// every call, and then look at what is left on disk.
 
 #include <QByteArray>
 #include <QString>

@@ -24,7 +24,7 @@ constexpr qint64 kChunk = 1024 * 1024;
 AtomicFileCopier g_realCopier;
 IFileCopier* g_copier = nullptr;
 
-// A file descriptor closed when it goes out of scope.
+// A file descriptor closed when it goes out of scope, through the file calls.
 class Fd {
 public:
     explicit Fd(int fd = -1) : fd_(fd) {}
@@ -34,12 +34,12 @@ public:
     int get() const { return fd_; }
     void reset(int fd = -1) {
         if (fd_ >= 0)
-            ::close(fd_);
+            fileCalls().close(fd_);
         fd_ = fd;
     }
     // Closes and reports the close's own failure (a late write error).
     int close() {
-        const int rc = ::close(fd_);
+        const int rc = fileCalls().close(fd_);
         fd_ = -1;
         return rc;
     }
@@ -47,14 +47,6 @@ public:
 private:
     int fd_;
 };
-
-// Makes a rename in the folder durable; best effort, a folder that cannot be
-// synced does not undo the rename.
-void syncFolder(const QByteArray& folder) {
-    Fd fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0)
-        ::fsync(fd.get());
-}
 
 QByteArray tempNameIn(const QByteArray& folder, const QByteArray& name) {
     const quint32 tag = QRandomGenerator::global()->generate();
@@ -120,7 +112,7 @@ FileError ProbeFile(const QString& path, bool& present) {
     }
     if (!S_ISDIR(info.st_mode))
         return FileError::PathNotFound;
-    Fd fd(::open(QFile::encodeName(where.absoluteFilePath()).constData(), O_RDONLY | O_CLOEXEC));
+    Fd fd(fileCalls().open(QFile::encodeName(where.absoluteFilePath()), O_RDONLY));
     if (fd.get() >= 0) {
         present = true;
         return FileError::None;
@@ -136,28 +128,34 @@ qint64 FileLength(const QString& path) {
     return info.st_size;
 }
 
-int AtomicFileCopier::createTemp(const QByteArray& path) {
-    return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+// Through the file calls, as the archives' own: created with the umask
+// applied, as a file the user makes.
+int AtomicFileCopier::createTemp(const QByteArray& path) { return fileCalls().open(path, O_WRONLY | O_CREAT | O_EXCL); }
+
+ssize_t AtomicFileCopier::writeSome(int fd, const char* data, size_t size) {
+    const ssize_t put = fileCalls().writeAt(fd, data, size, off_t(m_tempEnd));
+    if (put > 0)
+        m_tempEnd += put;
+    return put;
 }
 
-ssize_t AtomicFileCopier::writeSome(int fd, const char* data, size_t size) { return ::write(fd, data, size); }
+int AtomicFileCopier::syncFile(int fd) { return fileCalls().syncData(fd); }
 
-int AtomicFileCopier::syncFile(int fd) { return ::fsync(fd); }
+int AtomicFileCopier::renameOver(const QByteArray& from, const QByteArray& to) { return fileCalls().rename(from, to); }
 
-int AtomicFileCopier::renameOver(const QByteArray& from, const QByteArray& to) {
-    return ::rename(from.constData(), to.constData());
-}
-
-int AtomicFileCopier::removeTemp(const QByteArray& path) { return ::unlink(path.constData()); }
+int AtomicFileCopier::removeTemp(const QByteArray& path) { return fileCalls().remove(path); }
 
 FileError AtomicFileCopier::copyFile(const QString& source, const QString& target) {
-    Fd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    Fd in(fileCalls().open(QFile::encodeName(source), O_RDONLY));
     struct stat info {};
-    if (in.get() < 0 || ::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (in.get() < 0 || fileCalls().status(in.get(), info) != 0 || !S_ISREG(info.st_mode))
         return FileError::Other;
+    qint64 at = 0;
     return writeAtomically(target, info.st_size, [&](char* buffer, qint64 size) -> qint64 {
         for (;;) {
-            const ssize_t got = ::read(in.get(), buffer, size_t(size));
+            const ssize_t got = fileCalls().readAt(in.get(), buffer, size_t(size), off_t(at));
+            if (got > 0)
+                at += got;
             if (got >= 0 || errno != EINTR)
                 return got;
         }
@@ -199,7 +197,7 @@ FileError AtomicFileCopier::fillTemp(int fd, qint64 length, const Feed& feed) {
     }
     // Exactly the source's length, or nothing replaces the target.
     struct stat info {};
-    if (total != length || ::fstat(fd, &info) != 0 || info.st_size != length)
+    if (total != length || fileCalls().status(fd, info) != 0 || info.st_size != length)
         return FileError::Other;
     return FileError::None;
 }
@@ -244,6 +242,7 @@ FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length
     }
     if (out.get() < 0)
         return FileError::Other;
+    m_tempEnd = 0;
 
     auto fail = [&](FileError error) {
         out.reset();
@@ -263,7 +262,9 @@ FileError AtomicFileCopier::writeAtomically(const QString& target, qint64 length
         return fail(FileErrorOf(errno));
     if (renameOver(tempPath, targetPath) != 0)
         return fail(FileErrorOf(errno));
-    syncFolder(folder);
+    // Makes the rename durable; best effort, a folder that cannot be synced
+    // does not undo the rename.
+    fileCalls().syncFolder(folder);
     return FileError::None;
 }
 

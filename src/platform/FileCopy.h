@@ -67,9 +67,10 @@ void RemoveCopyLeftovers(const QString& folder);
 // no such folder (ENOENT, ENOTDIR), anything else.
 FileError FileErrorOf(int error);
 
-// The real copier. The system calls it makes on the destination side are
-// virtual, so that a test can make one of them fail as a full disk, a
-// vanished folder or a read-only mount would, and watch what is left.
+// The real copier. Its system calls go through fileCalls(), as the archives'
+// do; those it makes on the destination side are virtual besides, so that a
+// test can make one of them fail as a full disk, a vanished folder or a
+// read-only mount would, and watch what is left.
 class AtomicFileCopier : public IFileCopier {
 public:
     FileError copyFile(const QString& source, const QString& target) override;
@@ -79,6 +80,7 @@ protected:
     // Each returns -1 with errno set on failure, as the system call does.
     // Creates the temporary file (it must not exist yet).
     virtual int createTemp(const QByteArray& path);
+    // Appends to the temporary file just created.
     virtual ssize_t writeSome(int fd, const char* data, size_t size);
     virtual int syncFile(int fd);
     virtual int renameOver(const QByteArray& from, const QByteArray& to);
@@ -91,6 +93,9 @@ private:
     using Feed = std::function<qint64(char* buffer, qint64 size)>;
     FileError writeAtomically(const QString& target, qint64 length, const Feed& feed);
     FileError fillTemp(int fd, qint64 length, const Feed& feed);
+
+    // Where the next write to the temporary file goes.
+    qint64 m_tempEnd = 0;
 };
 
 } // namespace platform

@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -78,19 +81,21 @@ namespace {
 // killed as it begins to write the record, with the mark the save gave it or
 // turned to undo it; the archive stays as it was.
 QByteArray journalOfAKilledSave(const QString& archive, qint64 k, const SlipRecord& record, bool turned) {
+    // The bytes the record covers: a whole slip, a partial last one, none.
+    const qint64 covered =
+        std::clamp<qint64>(QFileInfo(archive).size() - (k - 1) * SlipRecord::Length, 0, SlipRecord::Length);
     FaultyFileCalls calls;
     platform::setFileCalls(&calls);
     {
         RecordArchive file(archive, archive + QStringLiteral(".tmp"), SlipRecord::Length);
         EXPECT_TRUE(file.OpenArchive());
-        const bool overwrite = k <= file.RecordCount();
-        calls.killAfter(24 + SlipRecord::Length + (overwrite ? SlipRecord::Length : 0) + 8);
+        calls.killAfter(24 + SlipRecord::Length + covered + 8);
         EXPECT_FALSE(file.WriteRecord(k, record.encode()));
     }
     platform::setFileCalls(nullptr);
     RecordArchive::ForgetFailedSaves();
     QByteArray journal = fileBytes(archive + QStringLiteral(".jnl"));
-    EXPECT_FALSE(journal.isEmpty());
+    EXPECT_EQ(journal.size(), 24 + SlipRecord::Length + covered + 8) << "whole";
     QFile::remove(archive + QStringLiteral(".jnl"));
     if (turned)
         journal.replace(0, 4, "QJNU");
@@ -171,5 +176,86 @@ TEST(ProgramArchives, AJournalIsAppliedOnlyToTheArchiveItFits) {
             expected.replace(30 * SlipRecord::Length, SlipRecord::Length, slip("NUOVO").encode());
         EXPECT_EQ(fileBytes(year), expected) << turned;
         EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl")));
+    }
+}
+
+// A power cut between an append's write and its sync can leave the
+// archive's new length on disk without the record's bytes: the old slips,
+// then zeros, and the journal whole beside them. The journal fits: the start
+// completes the append, or undoes a turned one, zeros and all.
+TEST(ProgramArchives, AnAppendCutByAPowerCutIsCompletedOrUndoneOverItsZeros) {
+    TestPlatform tp;
+    const QString year = tp.path("2026.ccp");
+    const SlipRecord saved = slip("NUOVO");
+    struct Shape {
+        int slips;       // before the append
+        QByteArray tail; // what the cut left where the new slip goes
+    };
+    // As found on disk: 7 slips and a whole slip of zeros, 6 slips and 490
+    // zeros, 13 slips and 379; and a record's first bytes with zeros after
+    // them, where only its first sector had reached the disk.
+    const std::vector<Shape> shapes{{7, QByteArray(601, '\0')},
+                                    {6, QByteArray(490, '\0')},
+                                    {13, QByteArray(379, '\0')},
+                                    {7, saved.encode().left(401) + QByteArray(200, '\0')}};
+    for (const Shape& shape : shapes) {
+        for (const bool turned : {false, true}) {
+            const auto where = [&] {
+                return std::to_string(shape.slips) + " slips + " + std::to_string(shape.tail.size()) +
+                       (turned ? " turned" : "");
+            };
+            const QByteArray before = slips("ROSSI", shape.slips);
+            writeFile(year, before);
+            const QByteArray journal = journalOfAKilledSave(year, shape.slips + 1, saved, turned);
+            ASSERT_EQ(fileBytes(year), before) << where();
+            writeFile(year, before + shape.tail);
+            writeFile(tp.path("2026.ccp.jnl"), journal);
+
+            SettleProgramArchives();
+
+            const QByteArray now = fileBytes(year);
+            EXPECT_TRUE(now == (turned ? before : before + saved.encode())) << where() << ": " << now.size();
+            EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl"))) << where();
+            RecordArchive archive(year, tp.path("2026.tmp"), SlipRecord::Length);
+            ASSERT_TRUE(archive.OpenArchive());
+            EXPECT_EQ(archive.RecordCount(), shape.slips + (turned ? 0 : 1)) << where();
+        }
+    }
+}
+
+// Zeros count only where the journal's own archive had no bytes: a journal
+// whose old bytes are not there, or whose archive was shorter than the zeros
+// reach, is another archive's, and the archive stays as it is, zeros too.
+TEST(ProgramArchives, ZerosDoNotMakeAnotherArchivesJournalFit) {
+    TestPlatform tp;
+    const QString year = tp.path("2026.ccp");
+    const QByteArray seven = slips("ROSSI", 7);
+    struct Foreign {
+        const char* what;
+        QByteArray before; // the archive the journal was written beside
+        qint64 k;          // the slip its save wrote
+        QByteArray now;    // the archive it is found beside
+    };
+    const QByteArray partial(100, 'x');
+    const std::vector<Foreign> cases{
+        // Another year's save over slip 5: its old slip 5 is not this one.
+        {"over slip 5 of another year", slips("VERDI", 7), 5, seven + QByteArray(601, '\0')},
+        // Appending over a partial last slip other than this archive's.
+        {"over another partial tail", seven + partial, 8, seven + QByteArray(100, 'y') + QByteArray(501, '\0')},
+        // An append to six slips: seven and zeros reach past its record.
+        {"an append to six slips", slips("ROSSI", 6), 7, seven + QByteArray(490, '\0')},
+        // Zeros, then bytes that are no record's.
+        {"an append with other bytes", seven, 8, seven + QByteArray(300, '\0') + QByteArray(301, 'z')},
+    };
+    for (const Foreign& c : cases) {
+        for (const bool turned : {false, true}) {
+            writeFile(year, c.before);
+            const QByteArray journal = journalOfAKilledSave(year, c.k, slip("NUOVO"), turned);
+            writeFile(year, c.now);
+            writeFile(tp.path("2026.ccp.jnl"), journal);
+            SettleProgramArchives();
+            EXPECT_TRUE(fileBytes(year) == c.now) << c.what << turned;
+            EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl"))) << c.what << turned;
+        }
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The real file calls of the archives, with a kill, a full disk or a failing
+// The real file calls of the archives and of the whole-file copier, with a kill, a full disk or a failing
 // call on request. Once killed, the write that crosses the limit stops there
 // and nothing more reaches the disk: writes, syncs, truncations, renames,
 // removals and new files fail, as after kill -9 or a power cut; reads still

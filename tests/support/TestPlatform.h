@@ -119,7 +119,8 @@ public:
     RecordingPrinter printer;
     // Whole-file copies: the real ones unless a test makes them fail.
     FakeFileCopier copier;
-    // The archives' file calls: the real ones unless a test kills them.
+    // The file calls of the archives and of the copier: the real ones unless
+    // a test kills them.
     FaultyFileCalls fileCalls;
 
     TestPlatform() {
