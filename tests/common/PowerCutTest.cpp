@@ -7,8 +7,10 @@
 
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
+#include "platform/DocumentWriters.h"
 #include "platform/FileCopy.h"
 #include "platform/IniFile.h"
+#include "platform/NewFile.h"
 #include "support/PowerCutDisk.h"
 
 #include <QTemporaryDir>
@@ -63,9 +65,9 @@ bool withArchive(const QString& folder, const std::function<bool(RecordArchive&)
 
 struct Operation {
     std::string name;
-    // How the next start comes back: by opening the archive, or by clearing
-    // the copier's leftovers.
-    enum class Start { OpensTheArchive, ClearsCopyLeftovers } start;
+    // How the next start comes back: by opening the archive, by clearing
+    // the copier's leftovers, or those of the exports and the PDF printer.
+    enum class Start { OpensTheArchive, ClearsCopyLeftovers, ClearsNewFileLeftovers } start;
     QByteArray target; // the file the operation changes
     Files before;      // the folder before it
     std::function<bool(const QString& folder)> run;
@@ -110,6 +112,16 @@ std::vector<Operation> operations() {
          [](const QString& folder) {
              return platform::writeProfileString(folder + "/Bollettini.ini", "Bollettini", "Anno", "2026");
          }},
+        // A new document beside an older one, as an export or a PDF print
+        // writes it: under a temporary name, then named without replacing.
+        {"WordExport", Start::ClearsNewFileLeftovers, "Scheda (2).docx", {{"Scheda.docx", "older export"}},
+         [](const QString& folder) {
+             platform::DocxDocument document;
+             document.before = {{QStringLiteral("Scheda anagrafica")}};
+             document.tableRows = {{QStringLiteral("Nominativo"), QStringLiteral("ROSSI MARIO")}};
+             return platform::documentWriters().writeDocx(document, folder, QStringLiteral("Scheda"))
+                    == folder + "/Scheda (2).docx";
+         }},
     };
 }
 
@@ -131,8 +143,10 @@ protected:
         if (GetParam().start == Operation::Start::OpensTheArchive) {
             RecordArchive archive(fresh.path() + "/2026.ccp", fresh.path() + "/2026.tmp", SlipRecord::Length);
             EXPECT_TRUE(archive.OpenArchive());
-        } else {
+        } else if (GetParam().start == Operation::Start::ClearsCopyLeftovers) {
             platform::RemoveCopyLeftovers(fresh.path());
+        } else {
+            platform::RemoveNewFileLeftovers(fresh.path());
         }
         platform::setFileCalls(nullptr);
         return powercut::FilesOf(fresh.path());

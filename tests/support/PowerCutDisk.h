@@ -115,6 +115,14 @@ public:
             calls.push_back({FileCall::Kind::Rename, from, to, -1, 0, 0, {}});
         return rc;
     }
+    // A rename that refuses an existing target moves the name as a rename
+    // does when it goes through.
+    int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
+        const int rc = FileCalls::renameNoReplace(from, to);
+        if (rc == 0)
+            calls.push_back({FileCall::Kind::Rename, from, to, -1, 0, 0, {}});
+        return rc;
+    }
     int remove(const QByteArray& path) override {
         const int rc = FileCalls::remove(path);
         if (rc == 0)
