@@ -3,6 +3,7 @@
 #include "platform/QtPrintSurface.h"
 #include "services/HelpPrint.h"
 
+#include "support/PdfFolderScope.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 
@@ -129,15 +130,7 @@ TEST(Printers, PdfIsAlwaysListedAndSelectable) {
 class PdfPrinter : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QByteArray savedDir = qgetenv("QUILLORA_PDF_DIR");
-
-    void SetUp() override { qputenv("QUILLORA_PDF_DIR", dir.path().toUtf8()); }
-    void TearDown() override {
-        if (savedDir.isEmpty())
-            qunsetenv("QUILLORA_PDF_DIR");
-        else
-            qputenv("QUILLORA_PDF_DIR", savedDir);
-    }
+    PdfFolderScope pdfFolder{dir.path()};
     QStringList pdfs() const { return QDir(dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
     // Everything in the folder, hidden files and folders too.
     QStringList everything() const {

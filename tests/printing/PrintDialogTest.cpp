@@ -7,6 +7,7 @@
 #include "platform/UserLocale.h"
 #include "slips/frmBollettini.h"
 
+#include "support/PdfFolderScope.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
 
@@ -20,25 +21,6 @@ using platform::MsgIcon;
 namespace {
 
 constexpr std::size_t kPrintsPerCopy = 1 + 30 + 30 + 184;
-
-// The "PDF" printer writes into `folder` for the life of the object.
-class PdfFolderScope {
-public:
-    explicit PdfFolderScope(const QString& folder) : saved_(qgetenv("QUILLORA_PDF_DIR")) {
-        qputenv("QUILLORA_PDF_DIR", folder.toUtf8());
-    }
-    ~PdfFolderScope() {
-        if (saved_.isNull())
-            qunsetenv("QUILLORA_PDF_DIR");
-        else
-            qputenv("QUILLORA_PDF_DIR", saved_);
-    }
-    PdfFolderScope(const PdfFolderScope&) = delete;
-    PdfFolderScope& operator=(const PdfFolderScope&) = delete;
-
-private:
-    QByteArray saved_;
-};
 
 class PrintDialogTest : public ::testing::Test {
 protected:
