@@ -127,6 +127,19 @@ TEST(Printers, PdfIsAlwaysListedAndSelectable) {
 
 // --- the real surface on the PDF printer ---
 
+// A legal sheet across, in centimetres, bold 10-point Courier New, the next
+// line 2.22 cm from the left and 1.08 cm from the top.
+void setUpFirstLine(platform::IPrintSurface& p) {
+    p.setScaleMode(ScaleMode::Centimeters);
+    p.setOrientation(PrintOrientation::Landscape);
+    p.setPaperSize(PaperSize::Legal);
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(10);
+    p.setFontBold(true);
+    p.setCurrentX(2.22);
+    p.setCurrentY(1.08);
+}
+
 class PdfPrinter : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -164,14 +177,7 @@ TEST_F(PdfPrinter, TextLandsAtItsPositionFromTheSheetCorner) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     platform::QtPrintSurface p(QStringLiteral("PDF"));
-    p.setScaleMode(ScaleMode::Centimeters);
-    p.setOrientation(PrintOrientation::Landscape);
-    p.setPaperSize(PaperSize::Legal);
-    p.setFontName(QStringLiteral("Courier New"));
-    p.setFontSize(10);
-    p.setFontBold(true);
-    p.setCurrentX(2.22);
-    p.setCurrentY(1.08);
+    setUpFirstLine(p);
     ASSERT_TRUE(p.Print(QStringLiteral("W1")));
     ASSERT_TRUE(p.EndDoc());
     ASSERT_EQ(pdfs().size(), 1);
@@ -236,14 +242,7 @@ TEST_F(PdfPrinter, UnwritableFolderFailsTheJob) {
 
 // A job of three pages in three fonts, larger than 16 KiB once written.
 bool printThreePages(platform::IPrintSurface& p) {
-    p.setScaleMode(ScaleMode::Centimeters);
-    p.setOrientation(PrintOrientation::Landscape);
-    p.setPaperSize(PaperSize::Legal);
-    p.setFontName(QStringLiteral("Courier New"));
-    p.setFontSize(10);
-    p.setFontBold(true);
-    p.setCurrentX(2.22);
-    p.setCurrentY(1.08);
+    setUpFirstLine(p);
     bool ok = p.Print(QStringLiteral("W1 àèé"));
     p.setFontName(QStringLiteral("Arial"));
     p.setFontBold(false);
