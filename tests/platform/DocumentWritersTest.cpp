@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ExportScope.h"
+#include "support/FolderFiles.h"
 #include "support/ZipParts.h"
 
 #include <clocale>
@@ -32,15 +33,8 @@ protected:
     QStringList files() const {
         return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
-    void put(const QString& name, const QByteArray& bytes) const {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray content(const QString& name) const {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void put(const QString& name, const QByteArray& bytes) const { PutFile(dir.path(), name, bytes); }
+    QByteArray content(const QString& name) const { return FileContent(dir.path(), name); }
 };
 
 // ------------------------------------------------------------------ .docx

@@ -3,6 +3,7 @@
 #include "platform/QtPrintSurface.h"
 #include "services/HelpPrint.h"
 
+#include "support/FolderFiles.h"
 #include "support/PdfFolderScope.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestPlatform.h"
@@ -150,15 +151,8 @@ protected:
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                           QDir::Name);
     }
-    void put(const QString& name, const QByteArray& bytes) const {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray content(const QString& name) const {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void put(const QString& name, const QByteArray& bytes) const { PutFile(dir.path(), name, bytes); }
+    QByteArray content(const QString& name) const { return FileContent(dir.path(), name); }
 
     // pdftotext's word boxes of the file, in points.
     static QString bbox(const QString& file) {
