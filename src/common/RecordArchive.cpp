@@ -263,6 +263,31 @@ bool RecordArchive::settleJournal() {
     return discardJournal();
 }
 
+namespace {
+
+// What a power cut leaves of a write past a file's old length: its length can
+// reach the disk before its bytes, and each 512-byte sector of the disk (at
+// file offsets, clipped to what lies past the old length) holds either all
+// the bytes written there or zeros. A lone zero between written bytes is no
+// such state: it is a byte of some other record.
+constexpr qint64 kSector = 512;
+
+} // namespace
+
+// Whether byte i of the record's place (`now`, read from the record's offset)
+// lies in a sector past the old length that the cut left all zeros.
+bool RecordArchive::unwrittenSectorAt(const QByteArray& now, const Journal& journal, qint64 i) {
+    const qint64 at = journal.offset + i;
+    const qint64 sector = at / kSector * kSector;
+    const qint64 from = std::max({sector, journal.oldSize, journal.offset});
+    const qint64 until = std::min(sector + kSector, journal.offset + qint64(now.size()));
+    for (qint64 p = from; p < until; ++p) {
+        if (now[p - journal.offset] != '\0')
+            return false;
+    }
+    return true;
+}
+
 RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
     if (journal.record.size() != m_length || journal.offset % m_length != 0)
         return JournalFit::Foreign;
@@ -281,8 +306,9 @@ RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
     if (size < journal.oldSize || size > std::max(journal.oldSize, journal.offset + m_length))
         return JournalFit::Foreign;
     // Where the record goes, a save cut short leaves a mix of old and new
-    // bytes, and past the old length zeros where the record's bytes had not
-    // reached the disk yet; another archive has bytes of its own.
+    // bytes, and past the old length whole sectors of zeros where the
+    // record's bytes had not reached the disk yet; another archive has bytes
+    // of its own.
     const qint64 there = std::min<qint64>(size - journal.offset, m_length);
     QByteArray now(there, Qt::Uninitialized);
     if (there > 0 && !platform::ReadFullyAt(m_fd, now.data(), there, journal.offset))
@@ -290,8 +316,7 @@ RecordArchive::JournalFit RecordArchive::fit(const Journal& journal) const {
     for (qint64 i = 0; i < there; ++i) {
         const bool isNew = now[i] == journal.record[i];
         const bool isOld = i < journal.old.size() && now[i] == journal.old[i];
-        const bool notYetWritten = i >= journal.old.size() && now[i] == '\0';
-        if (!isNew && !isOld && !notYetWritten)
+        if (!isNew && !isOld && !(i >= journal.old.size() && unwrittenSectorAt(now, journal, i)))
             return JournalFit::Foreign;
     }
     // Zeros past the old length are not the old archive: an undo cuts them.

@@ -30,9 +30,11 @@
 // file is written, its journal and temporary file lie beside it.
 //
 // A power cut can put an append's new length on disk before the record's
-// bytes: past the old length, zeros count as bytes the save had not written
-// yet, so that such a journal still fits and the record comes whole or not
-// at all, never as a tail of zeros.
+// bytes: past the old length, a disk sector of zeros counts as bytes the save
+// had not written yet, so that such a journal still fits and the record comes
+// whole or not at all, never as a tail of zeros. Single zero bytes among
+// written ones are another record's (the Windows version leaves the fields
+// it never set as zeros), and the journal then is not this archive's.
 
 #include <QByteArray>
 #include <QList>
@@ -222,6 +224,7 @@ private:
     // be written.
     bool settleJournal();
     JournalFit fit(const Journal& journal) const;
+    static bool unwrittenSectorAt(const QByteArray& now, const Journal& journal, qint64 i);
     bool writeJournal(const Journal& journal);
     // The journal turned into one that undoes its save.
     bool markJournalUndo();

@@ -13,7 +13,6 @@
 #include "summaries/SlipSheet.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFont>
 
 using namespace platform;
@@ -92,11 +91,13 @@ QString frmToExcel::year() const { return ChosenYear::get(); }
 void frmToExcel::Form_Load() {
     // The count as the archive's length gives it, fraction included: a
     // trailing part of a record shows here, though only whole ones export.
+    // The length is the one every reader sees, so a failed save that still
+    // owes its undo is not counted.
     const QString y = year();
     RecordArchive archive = YearSlipArchive(y);
     if (!archive.OpenArchive())
         return;
-    const double records = double(QFileInfo(archive.ArchivePath()).size()) / SlipRecord::Length;
+    const double records = double(archive.Size()) / SlipRecord::Length;
     archive.CloseArchive();
     lblTotale->setText(QStringLiteral("di ") + formatGeneral(records) + QStringLiteral(" record."));
 }

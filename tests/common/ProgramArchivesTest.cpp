@@ -259,3 +259,40 @@ TEST(ProgramArchives, ZerosDoNotMakeAnotherArchivesJournalFit) {
         }
     }
 }
+
+// A cut leaves whole disk sectors of zeros, never single zero bytes between
+// written ones. A record that holds zeros of its own (the Windows version
+// leaves the fields it never set so) beside a stale journal of nearly the
+// same slip is another record: the journal goes and the record stays, as
+// does a record's place whose sector is only partly zero.
+TEST(ProgramArchives, OnlyWholeSectorsOfZerosCountAsNotYetWritten) {
+    TestPlatform tp;
+    const QString year = tp.path("2026.ccp");
+    const SlipRecord saved = slip("NUOVO");
+    const QByteArray seven = slips("ROSSI", 7);
+    // The same slip as the Windows version writes it: blanks left as zeros.
+    QByteArray windows = saved.encode();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i] == ' ')
+            windows[i] = '\0';
+    }
+    ASSERT_NE(windows, saved.encode());
+    // Slip 8 lies across two sectors, past 4207 and past 4608.
+    const QByteArray bytes = saved.encode();
+    const std::vector<std::pair<const char*, QByteArray>> eighths{
+        {"a slip with zeros of its own", windows},
+        {"a second sector partly zero", bytes.left(500) + QByteArray(101, '\0')},
+        {"a first sector partly zero", bytes.left(200) + QByteArray(201, '\0') + bytes.mid(401)},
+    };
+    for (const auto& [what, eighth] : eighths) {
+        for (const bool turned : {false, true}) {
+            writeFile(year, seven);
+            const QByteArray journal = journalOfAKilledSave(year, 8, saved, turned);
+            writeFile(year, seven + eighth);
+            writeFile(tp.path("2026.ccp.jnl"), journal);
+            SettleProgramArchives();
+            EXPECT_TRUE(fileBytes(year) == seven + eighth) << what << (turned ? " turned" : "");
+            EXPECT_FALSE(QFile::exists(tp.path("2026.ccp.jnl"))) << what;
+        }
+    }
+}

@@ -1,4 +1,5 @@
 #include "support/ZipParts.h"
+#include "common/RecordArchive.h"
 #include "slips/frmSelezione.h"
 #include "summaries/SlipSheet.h"
 #include "summaries/SummaryArchive.h"
@@ -63,6 +64,29 @@ TEST_F(ExcelExport, TheWindowCountsTheArchiveWithItsFraction) {
 
     writeArchive(tp, "2030", {fourSlips()[0]}, QByteArray(1000 - 601, ' '));
     EXPECT_EQ(exportOf("2030").lblTotale->text(), "di 1,66389351081531 record.");
+}
+
+// A failed 51st slip whose undo the disk still refuses is not counted, as
+// no other reader counts it; the fraction of a partial tail stays.
+TEST_F(ExcelExport, TheWindowCountsTheArchiveAsTheOwedUndoLeavesIt) {
+    QList<SlipRecord> fifty;
+    for (int n = 0; n < 50; ++n)
+        fifty << fourSlips()[n % 4];
+    writeArchive(tp, "2029", fifty, QByteArray(300, ' '));
+    {
+        RecordArchive archive(tp.path("2029.ccp"), tp.path("2029.tmp"), SlipRecord::Length);
+        ASSERT_TRUE(archive.OpenArchive());
+        tp.fileCalls.failEveryCallFrom(6); // the record's sync and every call after it, the undo too
+        EXPECT_FALSE(archive.Write(51, fourSlips()[0]));
+    }
+    ASSERT_EQ(QFileInfo(tp.path("2029.ccp")).size(), 51 * SlipRecord::Length) << "the slip reached the file";
+    ASSERT_TRUE(RecordArchive::OwesUndo(tp.path("2029.ccp")));
+    EXPECT_EQ(exportOf("2029").lblTotale->text(), "di 50,4991680532446 record.");
+    Forms::get<frmToExcel>().Unload();
+
+    tp.fileCalls.heal();
+    EXPECT_EQ(exportOf("2029").lblTotale->text(), "di 50,4991680532446 record.") << "the undo now written";
+    EXPECT_EQ(QFileInfo(tp.path("2029.ccp")).size(), 50 * SlipRecord::Length + 300);
 }
 
 TEST_F(ExcelExport, WritesOneRowPerWholeSlipAndOpensANewWorkbookEachTime) {
