@@ -1,6 +1,7 @@
 #include "backup/BackupWindows.h"
 
 #include "backup/WizardParts.h"
+#include "common/RecordArchive.h"
 #include "common/Pictures.h"
 #include "platform/FileChoosers.h"
 #include "platform/FileCopy.h"
@@ -225,6 +226,13 @@ void RestoreStep::cmdEffettua_Click() {
                        "protetti dalla scrittura."),
         QStringLiteral("Accertarsi che il percorso del file di archivio sia valido.")};
 
+    // While a failed save still owes the archive its old bytes, that undo
+    // could later be put over the restored file: no restore until it is
+    // written.
+    if (!LiveArchiveSettled(v)) {
+        MsgBox(texts.failed, MsgIcon::Exclamation, MsgButtons::OK, texts.title);
+        return;
+    }
     // Only whole records of this archive may replace it.
     if (const qint64 length = FileLength(backup); length > 0 && length % v.recordLength != 0) {
         MsgBox(texts.failed + kBlankLine +
@@ -237,6 +245,7 @@ void RestoreStep::cmdEffettua_Click() {
                       QStringLiteral("Si vuole proprio sovrascrivere il file esistente?"),
                   QStringLiteral("Conferma ripristino"), texts))
         return;
+    RecordArchive::ForgetSavesOf(v.livePath());
     if (v.afterRestore)
         v.afterRestore();
     MsgBox(v.expand(v.restoreSuccess), MsgIcon::Information, MsgButtons::OK,

@@ -171,6 +171,18 @@ bool RecordArchive::OwesUndo(const QString& path) {
     return failedSaves().count(keyOf(platform::RealFilePath(path))) > 0;
 }
 
+void RecordArchive::ForgetSavesOf(const QString& path) {
+    const QString real = platform::RealFilePath(path);
+    failedSaves().erase(keyOf(real));
+    const QByteArray journal = QFile::encodeName(ProgramFiles::JournalOf(real));
+    if (fileCalls().remove(journal) == 0 || errno == ENOENT)
+        return;
+    // An empty journal is never applied; the next opening removes it.
+    const int fd = fileCalls().open(journal, O_WRONLY | O_TRUNC);
+    if (fd >= 0)
+        fileCalls().close(fd);
+}
+
 bool RecordArchive::OpenArchive() {
     CloseArchive();
     return openFile();

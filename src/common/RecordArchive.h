@@ -70,6 +70,10 @@ public:
     // old bytes. Its file then holds a record the user was told was not
     // saved, so a copy of the file is not a copy of the archive.
     static bool OwesUndo(const QString& path);
+    // The archive's file at `path` was replaced whole (a backup put back in
+    // its place): nothing a save of the file it replaced owes applies to it,
+    // neither an undo remembered in this run nor a journal beside it.
+    static void ForgetSavesOf(const QString& path);
 
     bool IsOpen() const { return m_fd >= 0; }
     bool IsReadOnly() const { return m_readOnly; }

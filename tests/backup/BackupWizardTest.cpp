@@ -430,6 +430,57 @@ TEST_P(BackupWizard, RestorePutsTheBackupInPlaceAfterTheQuestion) {
     EXPECT_EQ(tp.messages.last().text, v().success);
 }
 
+// A restore over an archive whose failed save still owes its undo waits for
+// that undo, as the backup does; once the disk takes it, the backup is put
+// in place and stays as it was copied, through new objects and a new run.
+TEST_P(BackupWizard, RestoreWaitsForAFailedSavesUndo) {
+    const int L = v().length;
+    const QByteArray three = records(3, L, 4);
+    const QByteArray newSecond = records(1, L, 9);
+    // The backup holds the very record the failed save wrote.
+    QByteArray backup = three;
+    backup.replace(L, L, newSecond);
+    const QString backupPath = folder + "/" + v().backupFile;
+    writeFile(backupPath, backup);
+    writeFile(live(), three);
+    {
+        RecordArchive archive(live(), QString(), L);
+        ASSERT_TRUE(archive.OpenArchive());
+        tp.fileCalls.failEveryCallFrom(6); // the record's sync and every call after it, the undo too
+        EXPECT_FALSE(archive.WriteRecord(2, newSecond));
+    }
+    ASSERT_TRUE(RecordArchive::OwesUndo(live()));
+    int restored = 0;
+    const auto cardHook = Variant(v().archive).afterRestore;
+    Variant(v().archive).afterRestore = [&] { ++restored; };
+    openStep(true, [&](CopyStep& s) {
+        tp.choosers.fileAnswers = {backupPath};
+        s.cmdSelect->click();
+        s.cmdEffettua->click();
+        ASSERT_EQ(tp.messages.shown.size(), 1u) << "refused before the question";
+        EXPECT_EQ(tp.messages.last().title, "Ripristino non riuscito");
+        EXPECT_EQ(tp.messages.last().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(tp.messages.last().text, "Impossibile effettuare il ripristino.");
+        EXPECT_TRUE(stillOpen(s));
+        EXPECT_EQ(restored, 0);
+        tp.fileCalls.heal();
+        tp.messages.answers = {MsgAnswer::Yes};
+        s.cmdEffettua->click();
+        EXPECT_FALSE(stillOpen(s));
+    });
+    Variant(v().archive).afterRestore = cardHook;
+    EXPECT_EQ(restored, 1);
+    EXPECT_EQ(tp.messages.last().text, v().success);
+    EXPECT_FALSE(RecordArchive::OwesUndo(live()));
+    RecordArchive::ForgetFailedSaves();
+    RecordArchive reopened(live(), QString(), L);
+    ASSERT_TRUE(reopened.OpenArchive());
+    QByteArray all;
+    ASSERT_TRUE(reopened.ReadAll(all));
+    EXPECT_EQ(all, backup);
+    EXPECT_EQ(bytesOf(live()), backup);
+}
+
 TEST_P(BackupWizard, RestoreRefusesABackupOfBrokenRecordsAndSurvivesBadChoices) {
     const QByteArray before = records(3, v().length, 6);
     writeFile(live(), before);

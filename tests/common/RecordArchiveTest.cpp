@@ -1,5 +1,6 @@
 #include "common/RecordArchive.h"
 #include "common/SlipRecord.h"
+#include "platform/FileCopy.h"
 #include "support/FaultyFileCalls.h"
 #include "support/OrdinaryUser.h"
 
@@ -835,4 +836,34 @@ TEST_F(ArchiveInterrupted, AJournalOfTheOlderFormWithANegativeOffsetGoes) {
     ASSERT_TRUE(archive.OpenArchive());
     EXPECT_EQ(fileBytes(path), QByteArray(kSlip, 'A') + QByteArray(kSlip, 'n'));
     EXPECT_EQ(files(), QStringList{"2012.ccp"});
+}
+
+// A file put whole in the archive's place (a backup restored) while a failed
+// save of the file it replaced still owes its undo: the undo, and the turned
+// journal, would fit the new file wherever it holds the save's record, and
+// put old bytes into it. Once forgotten, the new file stays as it was copied.
+TEST_F(ArchiveInterrupted, AReplacedFileTakesNoUndoOfTheFileItReplaced) {
+    reset();
+    {
+        RecordArchive archive(path, temp, kLength);
+        ASSERT_TRUE(archive.OpenArchive());
+        calls.failEveryCallFrom(6); // the record's sync and every call after it
+        EXPECT_FALSE(archive.WriteRecord(2, record('n')));
+    }
+    ASSERT_TRUE(RecordArchive::OwesUndo(path));
+    calls.heal();
+    const QByteArray restored = record('A') + record('n') + record('C') + record('D');
+    const QString backup = dir.filePath("backup");
+    writeFile(backup, restored);
+    ASSERT_EQ(platform::fileCopier().copyFile(backup, path), platform::FileError::None);
+    RecordArchive::ForgetSavesOf(path);
+
+    EXPECT_FALSE(RecordArchive::OwesUndo(path));
+    RecordArchive reopened(path, temp, kLength);
+    ASSERT_TRUE(reopened.OpenArchive());
+    QByteArray all;
+    ASSERT_TRUE(reopened.ReadAll(all));
+    EXPECT_EQ(all, restored);
+    EXPECT_EQ(afterRestart(), restored);
+    EXPECT_EQ(files(), (QStringList{"2012.ccp", "backup"}));
 }
