@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -34,6 +35,31 @@ int FileCalls::create(const QByteArray& path, mode_t mode) {
 int FileCalls::close(int fd) { return ::close(fd); }
 
 int FileCalls::status(int fd, struct stat& info) { return ::fstat(fd, &info); }
+
+int FileCalls::entryStatus(const QByteArray& path, struct stat& info) { return ::lstat(path.constData(), &info); }
+
+int FileCalls::listFolder(const QByteArray& folder, QList<QByteArray>& names) {
+    names.clear();
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return -1;
+    int rc = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            rc = errno == 0 ? 0 : -1;
+            break;
+        }
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    const int saved = errno;
+    ::closedir(dir);
+    errno = saved;
+    return rc;
+}
 
 ssize_t FileCalls::readAt(int fd, char* data, size_t size, off_t offset) { return ::pread(fd, data, size, offset); }
 

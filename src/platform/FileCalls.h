@@ -5,6 +5,7 @@
 // every call, and then look at what is left on disk.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/stat.h>
@@ -21,6 +22,11 @@ public:
     virtual int create(const QByteArray& path, mode_t mode);
     virtual int close(int fd);
     virtual int status(int fd, struct stat& info);
+    // What stands under a name, a link itself rather than what it points to.
+    virtual int entryStatus(const QByteArray& path, struct stat& info);
+    // The names a folder holds, "." and ".." left out. A folder that can be
+    // searched but not read fails (EACCES) rather than seem empty.
+    virtual int listFolder(const QByteArray& folder, QList<QByteArray>& names);
     virtual ssize_t readAt(int fd, char* data, size_t size, off_t offset);
     virtual ssize_t writeAt(int fd, const char* data, size_t size, off_t offset);
     // Cuts the file (or extends it with zeros) to `size` bytes.

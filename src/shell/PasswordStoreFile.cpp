@@ -3,6 +3,7 @@
 #include "common/FixedRecord.h"
 #include "common/ProgramFiles.h"
 #include "common/Settings.h"
+#include "platform/FileCalls.h"
 #include "platform/FileCopy.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -15,7 +16,9 @@
 #include <QFileInfo>
 #include <QLabel>
 
-#include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -43,16 +46,41 @@ bool SavePasswordStore(const QString& P, QLabel* lblPwDark) {
 
 namespace {
 
-// Whether the folder holds nothing but what an installation itself puts there
-// before the store: no entry at all, or only a file named as the manual (a
+// How the start finds the program folder.
+enum class FolderFound {
+    Missing,   // not there yet
+    New,       // nothing in it but what an installation itself puts there
+    Installed, // it holds the store, or files of the user's
+    Unknown,   // it could not be looked at whole: no store is written into it
+};
+
+// A folder holding a store (whatever stands under its name) is installed. One
+// without is new when it holds nothing or only a file named as the manual (a
 // first start whose store could not be written, or an older one that copied
-// the manual after such a failure). Anything else is the user's.
-bool HoldsOnlyInstallationFiles(const QString& folder) {
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    return std::all_of(entries.begin(), entries.end(), [](const QFileInfo& entry) {
-        return entry.fileName() == ProgramFiles::Manual && entry.isFile() && !entry.isSymLink();
-    });
+// the manual after such a failure); anything else is the user's. A folder
+// that cannot be listed (searched but not read, say) is never taken for an
+// empty one.
+FolderFound JudgeProgramFolder(const QString& folder) {
+    struct stat info {};
+    if (fileCalls().entryStatus(QFile::encodeName(ProgramFilePath(PasswordFile::kFile)), info) == 0)
+        return FolderFound::Installed;
+    if (errno != ENOENT)
+        return FolderFound::Unknown;
+    const QByteArray where = QFile::encodeName(folder);
+    if (fileCalls().entryStatus(where, info) != 0)
+        return errno == ENOENT ? FolderFound::Missing : FolderFound::Unknown;
+    QList<QByteArray> names;
+    if (fileCalls().listFolder(where, names) != 0)
+        return FolderFound::Unknown;
+    for (const QByteArray& name : names) {
+        if (QFile::decodeName(name) != ProgramFiles::Manual)
+            return FolderFound::Installed;
+        if (fileCalls().entryStatus(where + '/' + name, info) != 0)
+            return FolderFound::Unknown;
+        if (!S_ISREG(info.st_mode))
+            return FolderFound::Installed;
+    }
+    return FolderFound::New;
 }
 
 } // namespace
@@ -63,7 +91,10 @@ void InstallProgramFolder() {
     // files; they go before the folder is judged, so that a first start
     // killed while it wrote the store installs again.
     RemoveCopyLeftovers(folder);
-    if (HoldsOnlyInstallationFiles(folder)) {
+    const FolderFound found = JudgeProgramFolder(folder);
+    if (found == FolderFound::Unknown)
+        return; // the login reports the store it cannot find; nothing is written
+    if (found != FolderFound::Installed) {
         if (!QDir().mkpath(folder))
             return; // the login then reports the damaged installation
         const QString P = QString::fromLatin1(PasswordFile::kInitialPassword).toUpper();

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <cerrno>
+
 using platform::MsgIcon;
 
 namespace {
@@ -100,6 +102,79 @@ TEST_F(Login, AFirstStartKilledWhileWritingTheStoreInstallsAtTheNextStart) {
     ASSERT_EQ(tp.messages.shown.size(), 1u);
     EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
     TestPlatform::settle();
+}
+
+// A folder the user can write and search but not list (traverse-only rights
+// on a share, a chmod, an ACL) is never taken for a new one: a store there is
+// never written again, and without one nothing is written at all and the
+// login reports the damaged installation. As root a chmod stops no listing,
+// so the listing (and the look at the store) fails through the file calls.
+TEST_F(Login, AFolderThatCannotBeListedIsNeverTakenForANewOne) {
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto put = [](const QString& path, const QByteArray& content) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    };
+    const auto names = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
+    const QByteArray own = "[Uninstall]\r\nSettings=la mia password\r\n";
+    const QByteArray manual = bytes(tp.path("Quillora/Guida.pdf"));
+    ASSERT_FALSE(manual.isEmpty());
+    struct Case {
+        const char* what;
+        bool store;
+        QStringList others;
+        bool storeUnseen; // the look at the store fails too
+    };
+    const Case cases[] = {
+        {"the user's store and archive", true, {"2026.ccp", "Guida.pdf"}, false},
+        {"the user's store, not even seen", true, {"2026.ccp", "Guida.pdf"}, true},
+        {"an archive without a store", false, {"2026.ccp"}, false},
+        {"no entry at all", false, {}, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString folder = tp.path("Condivisa" + QString::number(++n));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        platform::setProgramFolderForTesting(folder);
+        if (c.store)
+            put(folder + "/unins000.dll", own);
+        for (const QString& other : c.others)
+            put(folder + "/" + other, other == "Guida.pdf" ? manual : QByteArray("archivio"));
+        const QStringList before = names(folder);
+
+        tp.fileCalls.listingFails = EACCES;
+        if (c.storeUnseen)
+            tp.fileCalls.entryStatusFails = EACCES;
+        InstallProgramFolder();
+        tp.fileCalls.heal();
+
+        EXPECT_EQ(names(folder), before);
+        if (c.store)
+            EXPECT_EQ(bytes(folder + "/unins000.dll"), own);
+        for (const QString& other : c.others)
+            EXPECT_EQ(bytes(folder + "/" + other), other == "Guida.pdf" ? manual : QByteArray("archivio"));
+        if (!c.store) {
+            tp.messages.shown.clear();
+            login();
+            EXPECT_TRUE(tp.program.ended());
+            ASSERT_EQ(tp.messages.shown.size(), 1u);
+            EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+            Forms::destroyAll();
+            TestPlatform::settle();
+            tp.program.endedFlag = false;
+        }
+    }
+    // Once it can be listed, the empty folder is installed.
+    InstallProgramFolder();
+    EXPECT_EQ(names(tp.path("Condivisa4")), QStringList({"Guida.pdf", "unins000.dll"}));
+    EXPECT_EQ(bytes(tp.path("Condivisa4/unins000.dll")), QByteArray("[Uninstall]\r\nSettings=,<^rS77b8L5)Gr\r\n"));
 }
 
 // A first start cut after it wrote the store, before or while it copied the

@@ -28,6 +28,11 @@ public:
 
     qint64 written = 0; // bytes written through these calls
     int syncs = 0;      // data and folder syncs asked
+    // Every listing of a folder, and every look at what stands under a
+    // name, fails with this error while it is set (a folder that can be
+    // searched but not read: EACCES). Not counted among the calls below.
+    std::optional<int> listingFails;
+    std::optional<int> entryStatusFails;
 
     // The program dies once `bytes` more bytes have been written.
     void killAfter(qint64 bytes) { limit_ = written + bytes; }
@@ -54,6 +59,8 @@ public:
         failing_.clear();
         failingAny_.clear();
         failingFrom_.reset();
+        listingFails.reset();
+        entryStatusFails.reset();
         dead_ = false;
     }
     bool dead() const { return dead_; }
@@ -67,6 +74,12 @@ public:
     }
     int create(const QByteArray& path, mode_t mode) override {
         return dead_ || fails(Call::Open) ? fail() : FileCalls::create(path, mode);
+    }
+    int listFolder(const QByteArray& folder, QList<QByteArray>& names) override {
+        return listingFails ? fail(*listingFails) : FileCalls::listFolder(folder, names);
+    }
+    int entryStatus(const QByteArray& path, struct stat& info) override {
+        return entryStatusFails ? fail(*entryStatusFails) : FileCalls::entryStatus(path, info);
     }
     ssize_t writeAt(int fd, const char* data, size_t size, off_t offset) override {
         const bool failing = fails(Call::Write);
