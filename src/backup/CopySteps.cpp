@@ -1,12 +1,14 @@
 #include "backup/BackupWindows.h"
 
 #include "backup/WizardParts.h"
-#include "common/RecordArchive.h"
 #include "common/Pictures.h"
+#include "common/RecordArchive.h"
 #include "platform/FileChoosers.h"
 #include "platform/FileCopy.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
+
+#include <QFileInfo>
 
 using namespace platform;
 using namespace WizardParts;
@@ -228,8 +230,8 @@ void RestoreStep::cmdEffettua_Click() {
 
     // While a failed save still owes the archive its old bytes, that undo
     // could later be put over the restored file: no restore until it is
-    // written.
-    if (!LiveArchiveSettled(v)) {
+    // written. An archive that is not there owes nothing, and is not made.
+    if (QFileInfo::exists(v.livePath()) && !LiveArchiveSettled(v)) {
         MsgBox(texts.failed, MsgIcon::Exclamation, MsgButtons::OK, texts.title);
         return;
     }

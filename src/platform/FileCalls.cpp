@@ -87,15 +87,10 @@ int FileCalls::syncFolder(const QByteArray& folder) {
 int FileCalls::rename(const QByteArray& from, const QByteArray& to) { return ::rename(from.constData(), to.constData()); }
 
 int FileCalls::renameNoReplace(const QByteArray& from, const QByteArray& to) {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return -1;
-    if (::link(from.constData(), to.constData()) != 0)
-        return -1;
-    ::unlink(from.constData());
-    return 0;
+    return ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
 }
+
+int FileCalls::link(const QByteArray& from, const QByteArray& to) { return ::link(from.constData(), to.constData()); }
 
 int FileCalls::remove(const QByteArray& path) { return ::unlink(path.constData()); }
 

@@ -37,9 +37,13 @@ public:
     virtual int syncFolder(const QByteArray& folder);
     virtual int rename(const QByteArray& from, const QByteArray& to);
     // Renames a file to a name that must not exist yet: fails with EEXIST,
-    // replacing nothing, when `to` is there (a hard link and the removal of
-    // `from` where the file system cannot refuse a rename).
+    // replacing nothing, when `to` is there; with EINVAL (or ENOSYS,
+    // EOPNOTSUPP) where the file system takes no such rename.
     virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
+    // Gives the file `from` the second name `to` (a hard link): EEXIST when
+    // `to` is there; EPERM (or another error) where the file system has no
+    // hard links.
+    virtual int link(const QByteArray& from, const QByteArray& to);
     virtual int remove(const QByteArray& path);
 };
 

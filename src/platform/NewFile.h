@@ -12,6 +12,17 @@
 // only the files of writers a kill or a crash stopped, never one still being
 // written, by this instance of the program or another.
 //
+// The name is taken by a rename that refuses an existing target, or else by a
+// hard link. Where the file system has neither (a FUSE mount, a virtual
+// machine's shared folder), the name is reserved by creating it, empty and
+// exclusively, and the file renamed over that reservation, which is its own.
+// So that a cut never leaves such an empty reservation looking like a file,
+// a note ".quillora-<the same digits>.name" holding the name is on disk,
+// locked as the temporary file is, before the reservation is made, and goes
+// once the file lies under the name; the cleaning of leftovers removes the
+// empty file a stopped writer's note names, and the note. A new file always
+// has some content.
+//
 // Every system call on the file goes through platform::fileCalls(), so that
 // a test can make any of them fail.
 
@@ -62,18 +73,25 @@ public:
     void discard();
 
 private:
-    bool lock();
+    // Gives the file the name `to` in `folder`: 0, or -1 with errno (EEXIST:
+    // the name is taken).
+    int claim(const QByteArray& folder, const QByteArray& to);
+    int renameOverReservation(const QByteArray& folder, const QByteArray& to);
     void closeFile();
 
     QByteArray path_;
     int fd_ = -1;
     qint64 offset_ = 0;
+    // The folder's file system was found to take neither rename flags nor
+    // hard links: the next names are reserved straight away.
+    bool reserving_ = false;
 };
 
 // Removes from `folder` the temporary files of new files that a kill or a
 // crash stopped, and nothing else: only regular files named exactly as
-// NewFile names its own, and none that a running write still holds locked.
-// A missing folder is left missing.
+// NewFile names its own, and none that a running write still holds locked;
+// with a stopped writer's note, the empty reservation it names (a whole file
+// there, renamed over it, stays). A missing folder is left missing.
 void RemoveNewFileLeftovers(const QString& folder);
 
 } // namespace platform

@@ -71,6 +71,7 @@ struct Operation {
     QByteArray target; // the file the operation changes
     Files before;      // the folder before it
     std::function<bool(const QString& folder)> run;
+    bool withoutLinks = false; // on a file system with neither rename flags nor hard links
 };
 
 void PrintTo(const Operation& op, std::ostream* os) { *os << op.name; }
@@ -82,6 +83,13 @@ std::vector<Operation> operations() {
         return [=](const QString& folder) {
             return withArchive(folder, [&](RecordArchive& a) { return a.Write(k, slip(payee)); });
         };
+    };
+    const auto wordExport = [](const QString& folder) {
+        platform::DocxDocument document;
+        document.before = {{QStringLiteral("Scheda anagrafica")}};
+        document.tableRows = {{QStringLiteral("Nominativo"), QStringLiteral("ROSSI MARIO")}};
+        return platform::documentWriters().writeDocx(document, folder, QStringLiteral("Scheda"))
+               == folder + "/Scheda (2).docx";
     };
     return {
         // The append seen on a real disk: slip 8 after 7.
@@ -115,13 +123,10 @@ std::vector<Operation> operations() {
         // A new document beside an older one, as an export or a PDF print
         // writes it: under a temporary name, then named without replacing.
         {"WordExport", Start::ClearsNewFileLeftovers, "Scheda (2).docx", {{"Scheda.docx", "older export"}},
-         [](const QString& folder) {
-             platform::DocxDocument document;
-             document.before = {{QStringLiteral("Scheda anagrafica")}};
-             document.tableRows = {{QStringLiteral("Nominativo"), QStringLiteral("ROSSI MARIO")}};
-             return platform::documentWriters().writeDocx(document, folder, QStringLiteral("Scheda"))
-                    == folder + "/Scheda (2).docx";
-         }},
+         wordExport},
+        // The same where the name is reserved and the file renamed over it.
+        {"WordExportWithoutHardLinks", Start::ClearsNewFileLeftovers, "Scheda (2).docx",
+         {{"Scheda.docx", "older export"}}, wordExport, true},
     };
 }
 
@@ -179,6 +184,7 @@ TEST_P(PowerCut, EveryStateACutLeavesComesBackAsItWasOrAsTheOperationMadeIt) {
 
     powercut::PowerCutDisk disk(work.path());
     powercut::RecordingFileCalls recorder;
+    recorder.withoutLinks = op.withoutLinks;
     RecordArchive::ForgetFailedSaves();
     platform::setFileCalls(&recorder);
     const bool done = op.run(work.path());

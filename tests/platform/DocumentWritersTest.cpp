@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include "support/ExportScope.h"
+#include "support/FaultyFileCalls.h"
 #include "support/FolderFiles.h"
 #include "support/ZipParts.h"
 
 #include <clocale>
+#include <functional>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -196,6 +198,53 @@ TEST_F(Writers, ExistingFilesAreNeverReplacedTheNextNumberIsTaken) {
               dir.filePath(QStringLiteral("Foglio (2).xlsx")));
     EXPECT_EQ(files(), (QStringList{"Foglio (2).xlsx", "Scheda (2).docx", "Scheda (3).docx", "Scheda (4).docx",
                                     "Scheda.docx"}));
+}
+
+// A file system with neither rename flags nor hard links: each export gets
+// the next free name all the same, whole, and a failure of the way it takes
+// that name is reported and leaves nothing.
+TEST_F(Writers, WithoutHardLinksOrRenameFlagsTheNextFreeNameIsStillTaken) {
+    FaultyFileCalls calls;
+    calls.withoutLinks = true;
+    platform::setFileCalls(&calls);
+    put(QStringLiteral("Scheda.docx"), "mine");
+    for (const char* name : {"Scheda (2).docx", "Scheda (3).docx"})
+        EXPECT_EQ(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")), dir.filePath(name));
+    XlsxSheet sheet;
+    sheet.header = {QStringLiteral("Anno")};
+    for (const char* name : {"Foglio.xlsx", "Foglio (2).xlsx"})
+        EXPECT_EQ(documentWriters().writeXlsx(sheet, dir.path(), QStringLiteral("Foglio")), dir.filePath(name));
+    EXPECT_EQ(content(QStringLiteral("Scheda.docx")), "mine");
+    for (const char* name : {"Scheda (2).docx", "Scheda (3).docx", "Foglio.xlsx", "Foglio (2).xlsx"})
+        EXPECT_TRUE(content(name).startsWith("PK\x03\x04")) << name;
+    const QStringList whole{"Foglio (2).xlsx", "Foglio.xlsx", "Scheda (2).docx", "Scheda (3).docx", "Scheda.docx"};
+    EXPECT_EQ(files(), whole);
+
+    // The temporary file is the first file made, its note the second, the
+    // reservation the third; the file's sync is the first, the note's the
+    // second, the folder's the third.
+    using Call = FaultyFileCalls::Call;
+    const struct {
+        const char* fault;
+        std::function<void()> arm;
+    } faults[] = {
+        {"the note cannot be made", [&] { calls.failCall(Call::Open, 2); }},
+        {"the note's sync fails", [&] { calls.failSync(2); }},
+        {"the folder's sync after the note fails", [&] { calls.failSync(3); }},
+        {"the reservation cannot be made", [&] { calls.failCall(Call::Open, 3); }},
+        {"the rename over the reservation fails", [&] { calls.failCall(Call::Rename, 1); }},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.fault);
+        f.arm();
+        EXPECT_TRUE(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")).isEmpty());
+        EXPECT_EQ(files(), whole);
+        calls.heal();
+        calls.withoutLinks = true;
+    }
+    EXPECT_EQ(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")),
+              dir.filePath(QStringLiteral("Scheda (4).docx")));
+    platform::setFileCalls(nullptr);
 }
 
 TEST_F(Writers, AFailedWriteGivesNoPathAndLeavesNothing) {

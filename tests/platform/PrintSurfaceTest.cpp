@@ -393,6 +393,38 @@ TEST_F(PdfJob, AnExistingFileIsNeverReplacedTheNextNumberIsTaken) {
     EXPECT_EQ(content(QStringLiteral("b")), "mio");
 }
 
+// Where the file system takes neither rename flags nor hard links (a FUSE
+// mount, a virtual machine's shared folder) the job still gets its name, the
+// next free one, without replacing a file, and leaves nothing beside it.
+TEST_F(PdfJob, WithoutHardLinksOrRenameFlagsAJobStillGetsAFreeName) {
+    calls.withoutLinks = true;
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList stems;
+    for (int second = 0; second < 3; ++second) {
+        stems << QStringLiteral("Quillora-") + now.addSecs(second).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        put(stems.last() + QStringLiteral(".pdf"), "mio");
+    }
+    QStringList printed;
+    for (int job = 0; job < 2; ++job) {
+        platform::QtPrintSurface p(QStringLiteral("PDF"));
+        ASSERT_TRUE(printThreePages(p)) << job;
+        expectWholePdf(p.lastPdfFile(), 3);
+        printed << QFileInfo(p.lastPdfFile()).fileName();
+    }
+    EXPECT_TRUE(printed[0].endsWith(QStringLiteral("-2.pdf"))) << printed[0].toStdString();
+    EXPECT_TRUE(printed[1].endsWith(QStringLiteral("-2.pdf")) || printed[1].endsWith(QStringLiteral("-3.pdf")));
+    EXPECT_NE(printed[0], printed[1]);
+    for (const QString& stem : stems)
+        EXPECT_EQ(content(stem + QStringLiteral(".pdf")), "mio");
+    QStringList expected = printed;
+    for (const QString& stem : stems)
+        expected << stem + QStringLiteral(".pdf");
+    expected.sort();
+    QStringList found = everything();
+    found.sort();
+    EXPECT_EQ(found, expected) << "no reservation, note or temporary file left";
+}
+
 TEST_F(PdfJob, AKilledJobsFileGoesAtTheNextStartAndARunningOneStays) {
     // A job killed halfway: its writes stop, and so does everything after,
     // the removal of its temporary file too.

@@ -156,8 +156,9 @@ TEST_F(Login, AFolderThatCannotBeListedIsNeverTakenForANewOne) {
         tp.fileCalls.heal();
 
         EXPECT_EQ(names(folder), before);
-        if (c.store)
+        if (c.store) {
             EXPECT_EQ(bytes(folder + "/unins000.dll"), own);
+        }
         for (const QString& other : c.others)
             EXPECT_EQ(bytes(folder + "/" + other), other == "Guida.pdf" ? manual : QByteArray("archivio"));
         if (!c.store) {

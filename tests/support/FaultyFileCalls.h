@@ -33,6 +33,10 @@ public:
     // searched but not read: EACCES). Not counted among the calls below.
     std::optional<int> listingFails;
     std::optional<int> entryStatusFails;
+    // A file system with neither rename flags nor hard links (a FUSE mount,
+    // a virtual machine's shared folder): a rename that refuses an existing
+    // target fails with EINVAL, a hard link with EPERM, each before counting.
+    bool withoutLinks = false;
 
     // The program dies once `bytes` more bytes have been written.
     void killAfter(qint64 bytes) { limit_ = written + bytes; }
@@ -130,8 +134,16 @@ public:
         return dead_ || failing ? fail() : FileCalls::rename(from, to);
     }
     int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
+        if (withoutLinks)
+            return fail(EINVAL);
         const bool failing = fails(Call::Rename);
         return dead_ || failing ? fail() : FileCalls::renameNoReplace(from, to);
+    }
+    int link(const QByteArray& from, const QByteArray& to) override {
+        if (withoutLinks)
+            return fail(EPERM);
+        const bool failing = fails(Call::Rename);
+        return dead_ || failing ? fail() : FileCalls::link(from, to);
     }
     int remove(const QByteArray& path) override {
         const bool failing = fails(Call::Remove);

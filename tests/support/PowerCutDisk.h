@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <map>
@@ -41,10 +42,10 @@ namespace powercut {
 
 // One call that changed, or may have changed, the disk, as it went through.
 struct FileCall {
-    enum class Kind { Open, Create, Close, Write, Truncate, SyncData, SyncFolder, Rename, Remove };
+    enum class Kind { Open, Create, Close, Write, Truncate, SyncData, SyncFolder, Rename, Remove, Link };
     Kind kind;
     QByteArray path;   // what was opened, created, removed, renamed, written...; the folder synced
-    QByteArray to;     // a rename's new name
+    QByteArray to;     // a rename's new name, a hard link's
     int fd = -1;       // the file opened, or the one the call works on
     int flags = 0;     // an open's flags
     qint64 offset = 0; // where a write went; a truncation's new length
@@ -52,7 +53,7 @@ struct FileCall {
 
     std::string name() const {
         static const char* const names[] = {"open",      "create",      "close",  "write", "truncate",
-                                            "data sync", "folder sync", "rename", "remove"};
+                                            "data sync", "folder sync", "rename", "remove", "link"};
         return names[int(kind)] + (" " + QFileInfo(QFile::decodeName(path)).fileName().toStdString());
     }
 };
@@ -63,6 +64,9 @@ struct FileCall {
 class RecordingFileCalls final : public platform::FileCalls {
 public:
     std::vector<FileCall> calls;
+    // The folder's file system takes neither rename flags (EINVAL) nor hard
+    // links (EPERM), as a FUSE mount or a virtual machine's shared folder.
+    bool withoutLinks = false;
 
     int open(const QByteArray& path, int flags) override {
         const int fd = FileCalls::open(path, flags);
@@ -118,9 +122,23 @@ public:
     // A rename that refuses an existing target moves the name as a rename
     // does when it goes through.
     int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
+        if (withoutLinks) {
+            errno = EINVAL;
+            return -1;
+        }
         const int rc = FileCalls::renameNoReplace(from, to);
         if (rc == 0)
             calls.push_back({FileCall::Kind::Rename, from, to, -1, 0, 0, {}});
+        return rc;
+    }
+    int link(const QByteArray& from, const QByteArray& to) override {
+        if (withoutLinks) {
+            errno = EPERM;
+            return -1;
+        }
+        const int rc = FileCalls::link(from, to);
+        if (rc == 0)
+            calls.push_back({FileCall::Kind::Link, from, to, -1, 0, 0, {}});
         return rc;
     }
     int remove(const QByteArray& path) override {
@@ -245,6 +263,17 @@ public:
             names_.erase(*from);
             names_[*to] = file;
             pendingNames_.push_back({NameChange::Rename, *from, *to, file});
+            return;
+        }
+        case Kind::Link: {
+            const auto from = nameOf(call.path);
+            const auto to = nameOf(call.to);
+            if (!from || !to || !names_.count(*from)) {
+                ADD_FAILURE() << "a link the folder does not hold: " << call.name();
+                return;
+            }
+            names_[*to] = names_[*from];
+            pendingNames_.push_back({NameChange::Link, *to, {}, names_[*from]});
             return;
         }
         case Kind::Remove: {
