@@ -31,6 +31,15 @@ protected:
         f.Show();
         return f;
     }
+    // The login finds no store: it says so, alone, and ends the program.
+    void expectTheLoginToReportADamagedInstallation() {
+        login();
+        EXPECT_TRUE(tp.program.ended());
+        ASSERT_EQ(tp.messages.shown.size(), 1u);
+        EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
+        Forms::destroyAll();
+        TestPlatform::settle();
+    }
 };
 
 TEST_F(Login, FirstStartInstallsTheStoreWithTheInitialPassword) {
@@ -149,6 +158,8 @@ TEST_F(Login, AFolderThatCannotBeListedIsNeverTakenForANewOne) {
             put(folder + "/" + other, other == "Guida.pdf" ? manual : QByteArray("archivio"));
         const QStringList before = names(folder);
 
+        tp.messages.shown.clear();
+        tp.program.endedFlag = false;
         tp.fileCalls.listingFails = EACCES;
         if (c.storeUnseen)
             tp.fileCalls.entryStatusFails = EACCES;
@@ -161,16 +172,8 @@ TEST_F(Login, AFolderThatCannotBeListedIsNeverTakenForANewOne) {
         }
         for (const QString& other : c.others)
             EXPECT_EQ(bytes(folder + "/" + other), other == "Guida.pdf" ? manual : QByteArray("archivio"));
-        if (!c.store) {
-            tp.messages.shown.clear();
-            login();
-            EXPECT_TRUE(tp.program.ended());
-            ASSERT_EQ(tp.messages.shown.size(), 1u);
-            EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
-            Forms::destroyAll();
-            TestPlatform::settle();
-            tp.program.endedFlag = false;
-        }
+        if (!c.store)
+            expectTheLoginToReportADamagedInstallation();
     }
     // Once it can be listed, the empty folder is installed.
     InstallProgramFolder();
@@ -361,12 +364,7 @@ TEST_F(Login, AFolderHoldingOnlyTheManualIsInstalledOneHoldingTheUsersFilesIsNot
             tp.program.endedFlag = false;
             InstallProgramFolder();
             EXPECT_FALSE(QFile::exists(other + "/unins000.dll"));
-            login();
-            EXPECT_TRUE(tp.program.ended());
-            ASSERT_EQ(tp.messages.shown.size(), 1u);
-            EXPECT_EQ(tp.messages.last().title, "Programma non installato correttamente");
-            Forms::destroyAll();
-            TestPlatform::settle();
+            expectTheLoginToReportADamagedInstallation();
         }
     }
 }
