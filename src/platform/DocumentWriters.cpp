@@ -12,7 +12,11 @@
 #include <algorithm>
 #include <vector>
 
+#include <cerrno>
+
 #include <locale.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -320,10 +324,50 @@ locale_t cNumbersLocale() {
     return numbers;
 }
 
+// A file in memory, reached through a path as the workbook library wants
+// one: it goes with the program, however the program ends.
+class MemoryFile {
+public:
+    MemoryFile() : fd_(::memfd_create("quillora-workbook", MFD_CLOEXEC)) {}
+    ~MemoryFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool created() const { return fd_ >= 0; }
+    QByteArray path() const { return "/proc/self/fd/" + QByteArray::number(fd_); }
+    // Hands what the file holds to `out`, front to back.
+    bool copyTo(NewFile& out) const {
+        QByteArray run(1024 * 1024, Qt::Uninitialized);
+        for (off_t at = 0;;) {
+            const ssize_t got = ::pread(fd_, run.data(), size_t(run.size()), at);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return false;
+            if (got == 0)
+                return true;
+            if (!out.write(run.constData(), got))
+                return false;
+            at += got;
+        }
+    }
+
+private:
+    int fd_;
+};
+
 // The workbook library in constant-memory mode: each row goes to a
 // temporary file once the next one begins, the column widths are kept apart
 // and written when the workbook closes. Every cell is a string: "=1+1" stays
 // text and "00184" keeps its zeros.
+//
+// The library goes back over what it wrote to complete the zip's headers, and
+// some file systems refuse a write past the end after that (FAT through a
+// FUSE driver): the workbook is put together in memory and then written to
+// the new file front to back.
 class Workbook final : public IXlsxWriter {
 public:
     Workbook(const QString& folder, const QString& baseName)
@@ -343,9 +387,11 @@ public:
         if (!numbers_ || !temp_.created())
             return false;
         const CNumbers c(numbers_);
+        if (!memory_.created())
+            return false;
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
-        workbook_ = workbook_new_opt(temp_.path().constData(), &options);
+        workbook_ = workbook_new_opt(memory_.path().constData(), &options);
         if (!workbook_)
             return false;
         worksheet_ = workbook_add_worksheet(workbook_, "Foglio1");
@@ -375,7 +421,7 @@ public:
             workbook_ = nullptr;
         }
         QString path;
-        if (ok_ && closed == LXW_NO_ERROR && temp_.sync())
+        if (ok_ && closed == LXW_NO_ERROR && memory_.copyTo(temp_) && temp_.sync())
             path = temp_.publish(folder_, numberedNames(baseName_, QStringLiteral(".xlsx")));
         temp_.discard(); // nothing is left unless it was published
         return path;
@@ -399,6 +445,7 @@ private:
     }
 
     NewFile temp_;
+    MemoryFile memory_;
     QString folder_;
     QString baseName_;
     locale_t numbers_;

@@ -46,18 +46,13 @@ public:
 
     // Whether the temporary file was made and is still there to write.
     bool created() const { return !path_.isEmpty(); }
-    // The temporary file's path, for a library that writes the file itself
-    // (sync() then covers what it wrote); empty when there is none.
-    const QByteArray& path() const { return path_; }
-
     // Writes the bytes after those written before; false when they could not
     // all be written.
     bool write(const char* data, qint64 size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
     // The bytes written through write().
     qint64 size() const { return offset_; }
-    // Brings what the file holds (written here or by a library through its
-    // path) to the disk.
+    // Brings what the file holds to the disk.
     bool sync();
 
     // The names to offer for the file, from 1 on.

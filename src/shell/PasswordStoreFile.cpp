@@ -51,26 +51,26 @@ enum class FolderFound {
     Missing,   // not there yet
     New,       // nothing in it but what an installation itself puts there
     Installed, // it holds the store, or files of the user's
-    Unknown,   // it could not be looked at whole: no store is written into it
+    Unknown,   // it could not be looked at whole: nothing is written into it
 };
 
-// A folder holding a store (whatever stands under its name) is installed. One
-// without is new when it holds nothing or only a file named as the manual (a
-// first start whose store could not be written, or an older one that copied
-// the manual after such a failure); anything else is the user's. A folder
-// that cannot be listed (searched but not read, say) is never taken for an
-// empty one.
+// A folder that cannot be listed (searched but not read, say) is never taken
+// for an empty one, and the start writes nothing into it. One holding a
+// store (whatever stands under its name) is installed, whatever its listing
+// says. One without is new when it holds nothing or only a file named as the
+// manual (a first start whose store could not be written, or an older one
+// that copied the manual after such a failure); anything else is the user's.
 FolderFound JudgeProgramFolder(const QString& folder) {
     struct stat info {};
-    if (fileCalls().entryStatus(QFile::encodeName(ProgramFilePath(PasswordFile::kFile)), info) == 0)
-        return FolderFound::Installed;
-    if (errno != ENOENT)
-        return FolderFound::Unknown;
     const QByteArray where = QFile::encodeName(folder);
     if (fileCalls().entryStatus(where, info) != 0)
         return errno == ENOENT ? FolderFound::Missing : FolderFound::Unknown;
     QList<QByteArray> names;
     if (fileCalls().listFolder(where, names) != 0)
+        return FolderFound::Unknown;
+    if (fileCalls().entryStatus(QFile::encodeName(ProgramFilePath(PasswordFile::kFile)), info) == 0)
+        return FolderFound::Installed;
+    if (errno != ENOENT)
         return FolderFound::Unknown;
     for (const QByteArray& name : names) {
         if (QFile::decodeName(name) != ProgramFiles::Manual)
@@ -93,7 +93,7 @@ void InstallProgramFolder() {
     RemoveCopyLeftovers(folder);
     const FolderFound found = JudgeProgramFolder(folder);
     if (found == FolderFound::Unknown)
-        return; // the login reports the store it cannot find; nothing is written
+        return; // nothing is written; the login reads a store that is there
     if (found != FolderFound::Installed) {
         if (!QDir().mkpath(folder))
             return; // the login then reports the damaged installation

@@ -28,8 +28,9 @@ bool SavePasswordStore(const QString& P, QLabel* lblPwDark);
 // Every start: the leftovers of copies cut short are removed from the
 // program folder; when it does not exist yet, or then holds nothing or only
 // the manual, it is created and the store written with the initial password
-// (the Windows installer's job). A folder that holds anything else is an
-// installation and gets no store, damaged or not. Then the manual is copied
+// (the Windows installer's job). A folder that holds a store or anything else
+// is an installation and gets no store, damaged or not; a folder that cannot
+// be listed gets nothing at all. Then the manual is copied
 // there if it is missing, into a new folder or an old one; one that is there
 // is left as it is. When the store cannot be written, no manual is copied:
 // the folder holds no more than before, the login reports the missing store

@@ -1,6 +1,7 @@
 #include "platform/DocumentWriters.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
@@ -16,6 +17,7 @@
 
 #include <clocale>
 #include <functional>
+#include <map>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -245,6 +247,50 @@ TEST_F(Writers, WithoutHardLinksOrRenameFlagsTheNextFreeNameIsStillTaken) {
     EXPECT_EQ(documentWriters().writeDocx(card(), dir.path(), QStringLiteral("Scheda")),
               dir.filePath(QStringLiteral("Scheda (4).docx")));
     platform::setFileCalls(nullptr);
+}
+
+// The real file calls, refusing with EPERM, as FAT through a FUSE driver can,
+// any write that does not carry on where the last one on that file ended.
+class FrontToBackOnly final : public platform::FileCalls {
+public:
+    qint64 written = 0;
+    ssize_t writeAt(int fd, const char* data, size_t size, off_t offset) override {
+        qint64& end = ends_[fd];
+        if (offset != end) {
+            errno = EPERM;
+            return -1;
+        }
+        const ssize_t put = FileCalls::writeAt(fd, data, size, offset);
+        if (put > 0) {
+            end += put;
+            written += put;
+        }
+        return put;
+    }
+    int close(int fd) override {
+        ends_.erase(fd);
+        return FileCalls::close(fd);
+    }
+
+private:
+    std::map<int, qint64> ends_;
+};
+
+// A workbook reaches its file front to back, every byte through the file
+// calls.
+TEST_F(Writers, AWorkbookIsWrittenFrontToBack) {
+    FrontToBackOnly calls;
+    platform::setFileCalls(&calls);
+    XlsxSheet sheet;
+    sheet.header = {QStringLiteral("Anno"), QStringLiteral("Causale")};
+    for (int row = 0; row < 2000; ++row)
+        sheet.rows.append({QString::number(2000 + row), QStringLiteral("pagamento numero %1").arg(row)});
+    const QString path = documentWriters().writeXlsx(sheet, dir.path(), QStringLiteral("Foglio"));
+    platform::setFileCalls(nullptr);
+    ASSERT_EQ(path, dir.filePath(QStringLiteral("Foglio.xlsx")));
+    EXPECT_EQ(calls.written, QFileInfo(path).size());
+    const ReadSheet read = readSheet(path);
+    EXPECT_EQ(read.cells.value(QStringLiteral("B2001")).text, "pagamento numero 1999");
 }
 
 TEST_F(Writers, AFailedWriteGivesNoPathAndLeavesNothing) {
