@@ -175,12 +175,8 @@ void RecordArchive::ForgetSavesOf(const QString& path) {
     const QString real = platform::RealFilePath(path);
     failedSaves().erase(keyOf(real));
     const QByteArray journal = QFile::encodeName(ProgramFiles::JournalOf(real));
-    if (fileCalls().remove(journal) == 0 || errno == ENOENT)
-        return;
-    // An empty journal is never applied; the next opening removes it.
-    const int fd = fileCalls().open(journal, O_WRONLY | O_TRUNC);
-    if (fd >= 0)
-        fileCalls().close(fd);
+    if (fileCalls().remove(journal) != 0 && errno != ENOENT)
+        emptyJournal(journal);
 }
 
 bool RecordArchive::OpenArchive() {
@@ -360,8 +356,12 @@ bool RecordArchive::discardJournal() {
         m_journalPending = false;
         return true;
     }
-    // An empty journal is never applied; the next opening removes it.
-    const int fd = fileCalls().open(m_journal, O_WRONLY | O_TRUNC);
+    return emptyJournal(m_journal);
+}
+
+// An empty journal is never applied; the next opening removes it.
+bool RecordArchive::emptyJournal(const QByteArray& journal) {
+    const int fd = fileCalls().open(journal, O_WRONLY | O_TRUNC);
     if (fd < 0)
         return false;
     const bool emptied = fileCalls().syncData(fd) == 0;

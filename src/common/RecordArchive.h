@@ -234,6 +234,7 @@ private:
     bool markJournalUndo();
     // Removes the journal, or at least empties it so that it is never applied.
     bool discardJournal();
+    static bool emptyJournal(const QByteArray& journal);
     bool redo(const Journal& journal);
     bool restore(const Journal& journal);
     // A save that failed after its journal was begun: the archive goes back to

@@ -122,24 +122,10 @@ public:
     // A rename that refuses an existing target moves the name as a rename
     // does when it goes through.
     int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
-        if (withoutLinks) {
-            errno = EINVAL;
-            return -1;
-        }
-        const int rc = FileCalls::renameNoReplace(from, to);
-        if (rc == 0)
-            calls.push_back({FileCall::Kind::Rename, from, to, -1, 0, 0, {}});
-        return rc;
+        return naming(FileCall::Kind::Rename, from, to, EINVAL, [&] { return FileCalls::renameNoReplace(from, to); });
     }
     int link(const QByteArray& from, const QByteArray& to) override {
-        if (withoutLinks) {
-            errno = EPERM;
-            return -1;
-        }
-        const int rc = FileCalls::link(from, to);
-        if (rc == 0)
-            calls.push_back({FileCall::Kind::Link, from, to, -1, 0, 0, {}});
-        return rc;
+        return naming(FileCall::Kind::Link, from, to, EPERM, [&] { return FileCalls::link(from, to); });
     }
     int remove(const QByteArray& path) override {
         const int rc = FileCalls::remove(path);
@@ -149,6 +135,20 @@ public:
     }
 
 private:
+    // A naming call that a file system without links refuses with `refusal`;
+    // one that goes through is recorded.
+    template <class Call>
+    int naming(FileCall::Kind kind, const QByteArray& from, const QByteArray& to, int refusal, Call call) {
+        if (withoutLinks) {
+            errno = refusal;
+            return -1;
+        }
+        const int rc = call();
+        if (rc == 0)
+            calls.push_back({kind, from, to, -1, 0, 0, {}});
+        return rc;
+    }
+
     std::map<int, QByteArray> paths_; // what each open descriptor was opened as
 };
 
@@ -252,28 +252,23 @@ public:
             durableNames_ = names_;
             pendingNames_.clear();
             return;
-        case Kind::Rename: {
+        case Kind::Rename:
+        case Kind::Link: {
+            // A rename moves the name; a hard link adds one.
             const auto from = nameOf(call.path);
             const auto to = nameOf(call.to);
             if (!from || !to || !names_.count(*from)) {
-                ADD_FAILURE() << "a rename the folder does not hold: " << call.name();
+                ADD_FAILURE() << "a name the folder does not hold: " << call.name();
                 return;
             }
             const int file = names_[*from];
-            names_.erase(*from);
-            names_[*to] = file;
-            pendingNames_.push_back({NameChange::Rename, *from, *to, file});
-            return;
-        }
-        case Kind::Link: {
-            const auto from = nameOf(call.path);
-            const auto to = nameOf(call.to);
-            if (!from || !to || !names_.count(*from)) {
-                ADD_FAILURE() << "a link the folder does not hold: " << call.name();
-                return;
+            if (call.kind == Kind::Rename) {
+                names_.erase(*from);
+                pendingNames_.push_back({NameChange::Rename, *from, *to, file});
+            } else {
+                pendingNames_.push_back({NameChange::Link, *to, {}, file});
             }
-            names_[*to] = names_[*from];
-            pendingNames_.push_back({NameChange::Link, *to, {}, names_[*from]});
+            names_[*to] = file;
             return;
         }
         case Kind::Remove: {
